@@ -1,0 +1,66 @@
+#include "editor/value_entry.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <iterator>
+
+namespace quorvane {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool AllDigits(const std::string& text) { return std::all_of(text.begin(), text.end(), IsDigit); }
+
+// Never overflows: anything past the largest byte is only "too large".
+int SaturatedNumber(const std::string& digits) {
+  int number = 0;
+  for (const char c : digits) number = std::min(number * 10 + (c - '0'), LargestByte + 1);
+  return number;
+}
+
+// A pasted or programmatically set text may hold anything; keep what the user
+// most likely meant, its digits.
+std::string DigitsOf(const std::string& text) {
+  std::string digits;
+  std::copy_if(text.begin(), text.end(), std::back_inserter(digits), IsDigit);
+  return digits;
+}
+
+}  // namespace
+
+void NormalizeValueText(EditorView& view, ValueField field) {
+  if (const std::string text = view.valueText(field); !AllDigits(text)) {
+    view.setValueText(field, DigitsOf(text));
+  }
+  if (view.valueText(field).empty()) view.setValueText(field, "0");
+  if (SaturatedNumber(view.valueText(field)) > LargestByte) view.setValueText(field, "255");
+
+  std::string hex = HexMirrorText(SaturatedNumber(view.valueText(field)));
+  if (hex.size() < 2) hex.insert(0, "0");
+  view.setHexText(field, hex);
+}
+
+void SelectAllOnClick(EditorView& view, ValueField field) {
+  view.selectValueRange(field, 0, view.valueMaxLength(field));
+}
+
+std::string HexMirrorText(int value) {
+  std::array<char, 16> buffer{};
+  const auto converted = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, 16);
+  std::string hex(buffer.data(), converted.ptr);
+  std::transform(hex.begin(), hex.end(), hex.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return hex;
+}
+
+std::optional<int> ByteValueOf(const std::string& text) {
+  if (text.empty() || text.size() > 3 || !AllDigits(text)) return std::nullopt;
+  const int number = SaturatedNumber(text);
+  if (number > LargestByte) return std::nullopt;
+  return number;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "editor/editor_view.h"
+
+namespace quorvane {
+
+inline constexpr int LargestByte = 255;
+
+// Change rule: after it, the value text is a non-empty number of at most 255
+// and the hex box mirrors it. Corrections are made through setValueText, so
+// they run the rule again, nested, before this run goes on.
+void NormalizeValueText(EditorView& view, ValueField field);
+
+// Click rule: selects the whole text so that typing replaces it.
+void SelectAllOnClick(EditorView& view, ValueField field);
+
+// Uppercase hex digits without prefix or leading zeros ("0", "A", "FF").
+std::string HexMirrorText(int value);
+
+// The byte a value text spells, or nothing unless it is 1 to 3 decimal digits
+// spelling at most 255 ("007" is 7).
+std::optional<int> ByteValueOf(const std::string& text);
+
+}  // namespace quorvane

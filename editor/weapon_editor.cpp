@@ -1,0 +1,88 @@
+#include "editor/weapon_editor.h"
+
+#include <string>
+
+#include "editor/save_refused.h"
+#include "editor/value_entry.h"
+
+namespace quorvane {
+
+void WeaponEditor::cmdOpen_Click() {
+  chooser_.showOpen();
+  if (chooser_.fileName().empty()) return;
+  try {
+    CheckFileOpens(chooser_.fileName());
+  } catch (...) {
+    // The chooser keeps the unusable name, so what the boxes show no longer
+    // belongs to the current file; unselecting keeps Save from writing it there.
+    ForgetSelection();
+    throw;
+  }
+  // The selection handling reports its own failures, so the command always
+  // ends normally once the file has been proven to open.
+  view_.selectWeapon(0);
+}
+
+void WeaponEditor::lstWeapons_Click() {
+  if (chooser_.fileName().empty() || view_.selectedWeapon() == NoWeapon) return;
+  try {
+    LoadWeapon(view_.selectedWeapon());
+  } catch (...) {
+    // The boxes still show the previous weapon; leaving the new one selected
+    // would let Save write those values over it.
+    ForgetSelection();
+    throw;
+  }
+}
+
+void WeaponEditor::cmdSave_Click() { SaveWeapon(); }
+
+void WeaponEditor::txtValue_Change(ValueField field) { NormalizeValueText(view_, field); }
+
+void WeaponEditor::txtValue_Click(ValueField field) { SelectAllOnClick(view_, field); }
+
+void WeaponEditor::LoadWeapon(WeaponIndex index) {
+  CurrentRecord = ReadWeaponRecord(chooser_.fileName(), index);
+  for (ValueField field = 0; field < ValueFieldCount; ++field) {
+    view_.setValueText(field, std::to_string(CurrentRecord[RecordByteOf(field)]));
+  }
+  for (FlagBit bit = 0; bit < FlagBitCount; ++bit) {
+    const bool set = (CurrentRecord[FlagByte] & FlagMask(bit)) == FlagMask(bit);
+    view_.setFlagState(bit, set ? FlagTicked : FlagClear);
+  }
+}
+
+void WeaponEditor::SaveWeapon() {
+  if (chooser_.fileName().empty()) {
+    throw SaveRefused("No ROM image is open. Click Open to choose one before saving.");
+  }
+  if (view_.selectedWeapon() == NoWeapon) {
+    throw SaveRefused("No weapon is selected. Choose the weapon to save from the list.");
+  }
+  const WeaponRecord record = RecordFromView();
+  WriteWeaponRecord(chooser_.fileName(), view_.selectedWeapon(), record);
+  CurrentRecord = record;
+}
+
+WeaponRecord WeaponEditor::RecordFromView() const {
+  WeaponRecord record{};
+  for (ValueField field = 0; field < ValueFieldCount; ++field) {
+    const std::string text = view_.valueText(field);
+    const std::optional<int> value = ByteValueOf(text);
+    if (!value) {
+      throw SaveRefused("\"" + std::string(ValueFieldLabels[static_cast<std::size_t>(field)]) +
+                        "\" must hold a number from 0 to 255, but it holds \"" + text +
+                        "\". Nothing was saved.");
+    }
+    record[RecordByteOf(field)] = static_cast<std::uint8_t>(*value);
+  }
+  for (FlagBit bit = 0; bit < FlagBitCount; ++bit) {
+    // Only a ticked box sets its bit; a grey one counts as clear.
+    if (view_.flagState(bit) == FlagTicked) record[FlagByte] |= FlagMask(bit);
+  }
+  return record;
+}
+
+void WeaponEditor::ForgetSelection() { view_.selectWeapon(NoWeapon); }
+
+}  // namespace quorvane

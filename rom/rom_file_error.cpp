@@ -1,0 +1,13 @@
+#include "rom/rom_file_error.h"
+
+#include <utility>
+
+namespace quorvane {
+
+RomFileError::RomFileError(std::string action, std::string fileName, std::string reason)
+    : std::runtime_error(action + " \"" + fileName + "\": " + reason),
+      action_(std::move(action)),
+      fileName_(std::move(fileName)),
+      reason_(std::move(reason)) {}
+
+}  // namespace quorvane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "rom/weapon_labels.h"
+
+namespace quorvane {
+
+inline constexpr std::int32_t WeaponTableOffset = 0x2CE600;
+inline constexpr int WeaponRecordSize = 8;
+inline constexpr int WeaponCount = 91;
+
+using WeaponRecord = std::array<std::uint8_t, WeaponRecordSize>;
+
+// Position in the weapon list and in the table; NoWeapon when nothing is selected.
+using WeaponIndex = std::int16_t;
+inline constexpr WeaponIndex NoWeapon = -1;
+
+// Value field k edits record byte k, except that the flag byte sits between
+// fields 4 and 5, so fields 5 and 6 edit bytes 6 and 7.
+using ValueField = int;
+inline constexpr int ValueFieldCount = 7;
+inline constexpr int FlagByte = 5;
+
+constexpr int RecordByteOf(ValueField field) { return field < FlagByte ? field : field + 1; }
+
+using FlagBit = int;
+inline constexpr int FlagBitCount = 8;
+
+constexpr std::uint8_t FlagMask(FlagBit bit) { return static_cast<std::uint8_t>(1U << bit); }
+
+// Offset of a weapon's record, or nothing for an index outside the table:
+// such an index would address bytes that belong to other data.
+std::optional<std::int32_t> RecordPosition(WeaponIndex index);
+
+// Each operation opens the file (creating it when absent, never truncating),
+// does its one transfer and closes it again. Failures throw RomFileError.
+void CheckFileOpens(const std::string& fileName);
+WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index);
+void WriteWeaponRecord(const std::string& fileName, WeaponIndex index, const WeaponRecord& record);
+
+}  // namespace quorvane
