@@ -39,7 +39,7 @@ void NormalizeValueText(EditorView& view, ValueField field) {
   if (SaturatedNumber(view.valueText(field)) > LargestByte) view.setValueText(field, "255");
 
   std::string hex = HexMirrorText(SaturatedNumber(view.valueText(field)));
-  if (hex.size() < 2) hex.insert(0, "0");
+  if (hex.size() < 2) hex = "0" + hex;
   view.setHexText(field, hex);
 }
 
