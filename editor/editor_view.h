@@ -33,5 +33,6 @@ class EditorView {
 
 inline constexpr int FlagClear = 0;
 inline constexpr int FlagTicked = 1;
+inline constexpr int FlagGrey = 2;
 
 }  // namespace quorvane

@@ -1,0 +1,36 @@
+#include "tests/window_driver.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+
+namespace quorvane::testing {
+
+MessageBoxCatcher::MessageBoxCatcher() {
+  QObject::connect(&timer_, &QTimer::timeout, [this] { closeActiveMessageBox(); });
+  timer_.start(5);
+}
+
+void MessageBoxCatcher::closeActiveMessageBox() {
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (box == nullptr || !box->isVisible()) return;
+  texts_ << box->text();
+  box->done(QMessageBox::Ok);
+}
+
+void AnswerFileDialog(QFileDialog& dialog, const QString& name) {
+  auto* poll = new QTimer(&dialog);
+  QObject::connect(poll, &QTimer::timeout, [&dialog, name, poll] {
+    if (!dialog.isVisible()) return;
+    poll->deleteLater();
+    auto* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit");
+    nameBox->clear();
+    QTest::keyClicks(nameBox, name);
+    QTest::keyClick(nameBox, Qt::Key_Return);
+  });
+  poll->start(5);
+}
+
+}  // namespace quorvane::testing

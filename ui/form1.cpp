@@ -1,0 +1,298 @@
+#include "ui/form1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "editor/save_refused.h"
+#include "rom/rom_file_error.h"
+#include "ui/flag_check_box.h"
+#include "ui/pixel_icons.h"
+#include "ui/value_box.h"
+#include "ui/window_fonts.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int RowTop = 600;
+constexpr int RowPitch = 360;
+constexpr int RowHeight = 285;
+constexpr std::array<int, FlagBitCount> FlagTops{240, 840, 1440, 2040, 2520, 3000, 3480, 3960};
+// QLineEdit keeps 2 pixels either side of its text, inside a 1-pixel frame.
+constexpr int LineEditTextInset = 2 * (1 + 2);
+
+const char* const ValueBoxStyle = "QLineEdit { border: 1px solid #808080; padding: 0; }";
+const char* const DescriptionStyle =
+    "QLineEdit { border: 1px solid #808080; padding: 0; background: #C0C0C0; }";
+const char* const HexStyle =
+    "QLineEdit { border: 1px solid #808080; padding: 0; background: #808080; }";
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+  widget->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+                      height / TwipsPerPixel);
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString FieldLabel(ValueField field) {
+  return Text(ValueFieldLabels[static_cast<std::size_t>(field)]);
+}
+
+QString WidestFieldLabel() {
+  QString widest;
+  for (const auto label : ValueFieldLabels) {
+    if (label.size() > static_cast<std::size_t>(widest.size())) widest = Text(label);
+  }
+  return widest;
+}
+
+QGroupBox* Frame(QWidget* parent, const char* name) {
+  auto* frame = new QGroupBox(parent);
+  frame->setObjectName(name);
+  return frame;
+}
+
+QToolButton* PictureButton(QWidget* parent, const char* name, const QString& caption,
+                           const QIcon& picture) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setText(caption);
+  button->setIcon(picture);
+  button->setIconSize(QSize(PictureWidth, PictureHeight));
+  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  button->setFocusPolicy(Qt::StrongFocus);
+  return button;
+}
+
+QLineEdit* ReadOnlyBox(QWidget* parent, const QString& name, const char* style) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setReadOnly(true);
+  box->setAlignment(Qt::AlignCenter);
+  box->setStyleSheet(style);
+  return box;
+}
+
+QString WithFullStop(const std::string& text) {
+  QString sentence = QString::fromStdString(text);
+  if (!sentence.endsWith('.')) sentence += '.';
+  return sentence;
+}
+
+QString FailureText(const RomFileError& failure) {
+  return QString::fromStdString(failure.action()) + " this file:\n" +
+         QDir::toNativeSeparators(QFile::decodeName(failure.fileName().c_str())) +
+         "\n\nReason: " + WithFullStop(failure.reason());
+}
+
+Qt::CheckState CheckStateOf(int flagState) {
+  if (flagState == FlagTicked) return Qt::Checked;
+  return flagState == FlagClear ? Qt::Unchecked : Qt::PartiallyChecked;
+}
+
+}  // namespace
+
+Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
+  setObjectName("Form1");
+  setWindowTitle("Quorvane");
+  setWindowIcon(DisketteIcon());
+  setFixedSize(7710 / TwipsPerPixel, 8925 / TwipsPerPixel);
+  setFont(ControlFont(WidestFieldLabel(), 2895 / TwipsPerPixel - LineEditTextInset));
+  buildButtonBar();
+  buildWeaponList();
+  buildValueGrid();
+  buildFlagBoxes();
+  setFocusOrder();
+  bindEvents();
+}
+
+void Form1::buildButtonBar() {
+  Frame3 = Frame(this, "Frame3");
+  Place(Frame3, 0, 0, 7695, 975);
+  cmdOpen = PictureButton(Frame3, "cmdOpen", "Open", OpenFolderIcon());
+  Place(cmdOpen, 120, 240, 735, 615);
+  cmdSave = PictureButton(Frame3, "cmdSave", "Save", DisketteIcon());
+  Place(cmdSave, 6840, 240, 735, 615);
+}
+
+void Form1::buildWeaponList() {
+  lstWeapons = new QListWidget(this);
+  lstWeapons->setObjectName("lstWeapons");
+  lstWeapons->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstWeapons->setSortingEnabled(false);
+  for (const auto name : WeaponNames) lstWeapons->addItem(Text(name));
+  lstWeapons->setCurrentRow(-1);
+  Place(lstWeapons, 0, 1080, 1455, 7785);
+}
+
+void Form1::buildValueGrid() {
+  Frame1 = Frame(this, "Frame1");
+  Place(Frame1, 1560, 960, 6135, 3255);
+  buildGridHeadingsAndLines();
+  for (ValueField row = 0; row < ValueFieldCount; ++row) buildValueRow(row);
+}
+
+void Form1::buildGridHeadingsAndLines() {
+  const QFont headingFont = HeadingFont(font());
+  const auto heading = [&](const char* name, const char* text, int left, int width) {
+    auto* label = new QLabel(text, Frame1);
+    label->setObjectName(name);
+    label->setFont(headingFont);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet("color: #404040;");
+    Place(label, left, 240, width, 255);
+  };
+  heading("Label3", "Value", 720, 615);
+  heading("Label2", "Description", 1440, 2895);
+  heading("Label1", "Hex", 4560, 375);
+  const auto line = [&](const char* name, int left) {
+    auto* rule = new QWidget(Frame1);
+    rule->setObjectName(name);
+    rule->setStyleSheet("background: palette(window-text);");
+    rule->setAttribute(Qt::WA_StyledBackground);
+    rule->setGeometry(left / TwipsPerPixel, RowTop / TwipsPerPixel, 1, (3000 - RowTop) / TwipsPerPixel);
+  };
+  line("Line4", 720);
+  line("Line2", 1320);
+  line("Line1", 4440);
+  line("Line3", 5040);
+}
+
+void Form1::buildValueRow(ValueField row) {
+  static constexpr std::array<const char*, ValueFieldCount> DescriptionNames{
+      "Text2", "Text4", "Text22", "Text222", "Text10", "Text12", "Text14"};
+  const int top = RowTop + RowPitch * row;
+  const QString label = FieldLabel(row);
+  auto* value = new ValueBox(Frame1);
+  value->setObjectName(QString("txtValue(%1)").arg(row));
+  value->setStyleSheet(ValueBoxStyle);
+  value->setAccessibleName(label + " value");
+  Place(value, 840, top, 375, RowHeight);
+  txtValue[static_cast<std::size_t>(row)] = value;
+
+  auto* description = ReadOnlyBox(Frame1, DescriptionNames[static_cast<std::size_t>(row)], DescriptionStyle);
+  description->setText(label);
+  description->setCursorPosition(0);
+  Place(description, 1440, top, 2895, RowHeight);
+  descriptions[static_cast<std::size_t>(row)] = description;
+
+  auto* hex = ReadOnlyBox(Frame1, QString("txtHex(%1)").arg(row), HexStyle);
+  hex->setAccessibleName(label + " in hexadecimal");
+  Place(hex, 4560, top, 375, RowHeight);
+  txtHex[static_cast<std::size_t>(row)] = hex;
+}
+
+void Form1::buildFlagBoxes() {
+  Frame2 = Frame(this, "Frame2");
+  Place(Frame2, 1560, 4200, 6135, 4695);
+  for (FlagBit bit = 0; bit < FlagBitCount; ++bit) {
+    auto* box = new FlagCheckBox(Text(FlagBitLabels[static_cast<std::size_t>(bit)]), Frame2);
+    box->setObjectName(QString("chkBits(%1)").arg(bit));
+    const bool longCaption = bit <= 2 || bit == 7;
+    Place(box, 240, FlagTops[static_cast<std::size_t>(bit)], 5655, longCaption ? 615 : 495);
+    chkBits[static_cast<std::size_t>(bit)] = box;
+  }
+}
+
+void Form1::setFocusOrder() {
+  std::vector<QWidget*> order{cmdSave, cmdOpen, txtValue[0], lstWeapons, chkBits[0]};
+  for (const std::size_t row : {0, 1, 2, 3, 4, 6, 5}) order.push_back(descriptions[row]);
+  order.push_back(txtHex[0]);
+  order.insert(order.end(), txtValue.begin() + 1, txtValue.end());
+  order.insert(order.end(), chkBits.begin() + 1, chkBits.end());
+  order.insert(order.end(), txtHex.begin() + 1, txtHex.end());
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  cmdSave->setFocus();
+}
+
+void Form1::bindEvents() {
+  connect(cmdOpen, &QToolButton::clicked, this,
+          [this] { runReportingFailure([this] { editor_.cmdOpen_Click(); }); });
+  connect(cmdSave, &QToolButton::clicked, this,
+          [this] { runReportingFailure([this] { editor_.cmdSave_Click(); }); });
+  connect(lstWeapons, &QListWidget::currentRowChanged, this,
+          [this] { runReportingFailure([this] { editor_.lstWeapons_Click(); }); });
+  for (ValueField field = 0; field < ValueFieldCount; ++field) {
+    ValueBox* box = txtValue[static_cast<std::size_t>(field)];
+    connect(box, &QLineEdit::textChanged, this, [this, field] { editor_.txtValue_Change(field); });
+    connect(box, &ValueBox::clicked, this, [this, field] { editor_.txtValue_Click(field); });
+  }
+}
+
+void Form1::runReportingFailure(const std::function<void()>& handler) {
+  QString message;
+  try {
+    handler();
+    return;
+  } catch (const RomFileError& failure) {
+    message = FailureText(failure);
+  } catch (const SaveRefused& refusal) {
+    message = QString::fromStdString(refusal.what());
+  }
+  QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+  box.exec();
+}
+
+WeaponIndex Form1::selectedWeapon() const {
+  return static_cast<WeaponIndex>(lstWeapons->currentRow());
+}
+
+// The selection handling runs exactly once, also when the row does not change
+// (opening a file reloads weapon 0 even when it is already selected).
+void Form1::selectWeapon(WeaponIndex index) {
+  {
+    const QSignalBlocker quiet(lstWeapons);
+    lstWeapons->setCurrentRow(index);
+  }
+  runReportingFailure([this] { editor_.lstWeapons_Click(); });
+}
+
+std::string Form1::valueText(ValueField field) const {
+  return txtValue[static_cast<std::size_t>(field)]->text().toStdString();
+}
+
+void Form1::setValueText(ValueField field, const std::string& text) {
+  txtValue[static_cast<std::size_t>(field)]->setText(QString::fromStdString(text));
+}
+
+int Form1::valueMaxLength(ValueField field) const {
+  return txtValue[static_cast<std::size_t>(field)]->maxLength();
+}
+
+void Form1::selectValueRange(ValueField field, int start, int count) {
+  ValueBox* box = txtValue[static_cast<std::size_t>(field)];
+  box->setSelection(start, std::min(count, static_cast<int>(box->text().size()) - start));
+}
+
+std::string Form1::hexText(ValueField field) const {
+  return txtHex[static_cast<std::size_t>(field)]->text().toStdString();
+}
+
+void Form1::setHexText(ValueField field, const std::string& text) {
+  txtHex[static_cast<std::size_t>(field)]->setText(QString::fromStdString(text));
+}
+
+int Form1::flagState(FlagBit bit) const {
+  switch (chkBits[static_cast<std::size_t>(bit)]->checkState()) {
+    case Qt::Checked: return FlagTicked;
+    case Qt::Unchecked: return FlagClear;
+    default: return FlagGrey;
+  }
+}
+
+void Form1::setFlagState(FlagBit bit, int state) {
+  FlagCheckBox* box = chkBits[static_cast<std::size_t>(bit)];
+  if (state != FlagTicked && state != FlagClear) box->setTristate(true);
+  box->setCheckState(CheckStateOf(state));
+}
+
+}  // namespace quorvane

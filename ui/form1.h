@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "editor/editor_view.h"
+#include "editor/weapon_editor.h"
+#include "ui/open_file_chooser.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QToolButton;
+
+namespace quorvane {
+
+class FlagCheckBox;
+class ValueBox;
+
+// The editor's one window: the button bar, the weapon list, the value grid and
+// the flag boxes, at fixed positions. It shows the editor's failures in
+// message boxes and carries on.
+class Form1 : public QWidget, public EditorView {
+ public:
+  Form1();
+
+  WeaponIndex selectedWeapon() const override;
+  void selectWeapon(WeaponIndex index) override;
+  std::string valueText(ValueField field) const override;
+  void setValueText(ValueField field, const std::string& text) override;
+  int valueMaxLength(ValueField field) const override;
+  void selectValueRange(ValueField field, int start, int count) override;
+  std::string hexText(ValueField field) const override;
+  void setHexText(ValueField field, const std::string& text) override;
+  int flagState(FlagBit bit) const override;
+  void setFlagState(FlagBit bit, int state) override;
+
+  OpenFileChooser& cdlSNES() { return cdlSNES_; }
+
+ private:
+  void buildButtonBar();
+  void buildWeaponList();
+  void buildValueGrid();
+  void buildValueRow(ValueField row);
+  void buildGridHeadingsAndLines();
+  void buildFlagBoxes();
+  void setFocusOrder();
+  void bindEvents();
+  void runReportingFailure(const std::function<void()>& handler);
+
+  QGroupBox* Frame3 = nullptr;
+  QGroupBox* Frame1 = nullptr;
+  QGroupBox* Frame2 = nullptr;
+  QToolButton* cmdOpen = nullptr;
+  QToolButton* cmdSave = nullptr;
+  QListWidget* lstWeapons = nullptr;
+  std::array<ValueBox*, ValueFieldCount> txtValue{};
+  std::array<QLineEdit*, ValueFieldCount> txtHex{};
+  std::array<QLineEdit*, ValueFieldCount> descriptions{};
+  std::array<FlagCheckBox*, FlagBitCount> chkBits{};
+
+  OpenFileChooser cdlSNES_;
+  WeaponEditor editor_;
+};
+
+}  // namespace quorvane

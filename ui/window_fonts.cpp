@@ -1,0 +1,44 @@
+#include "ui/window_fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStringList>
+
+namespace quorvane {
+
+namespace {
+
+const QString ClassicFamily = "MS Sans Serif";
+constexpr double ControlPoints = 8.0;
+constexpr double HeadingPoints = 8.25;
+constexpr double SmallestPoints = 6.0;
+
+bool HasClassicFamily() { return QFontDatabase::families().contains(ClassicFamily); }
+
+QFont CompactSansSerif() {
+  QFont font("DejaVu Sans Condensed");
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+}  // namespace
+
+QFont ControlFont(const QString& widestText, int availableWidth) {
+  QFont font = HasClassicFamily() ? QFont(ClassicFamily) : CompactSansSerif();
+  font.setPointSizeF(ControlPoints);
+  while (font.pointSizeF() > SmallestPoints &&
+         QFontMetrics(font).horizontalAdvance(widestText) > availableWidth) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  }
+  return font;
+}
+
+QFont HeadingFont(const QFont& controlFont) {
+  QFont font = HasClassicFamily() ? QFont(ClassicFamily) : controlFont;
+  font.setPointSizeF(HeadingPoints);
+  font.setBold(true);
+  font.setUnderline(true);
+  return font;
+}
+
+}  // namespace quorvane
