@@ -1,1 +1,171 @@
+#include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+
+#include "tests/temp_rom.h"
+#include "tests/window_driver.h"
+#include "ui/form1.h"
+
+namespace quorvane {
+namespace {
+
+using testing::Bytes;
+using testing::DescriptorsOpenOn;
+using testing::Named;
+using testing::ReadFile;
+
+class Window : public ::testing::Test {
+ protected:
+  Window() {
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+
+  QLineEdit* value(int k) { return Named<QLineEdit>(window, QString("txtValue(%1)").arg(k)); }
+  QLineEdit* hex(int k) { return Named<QLineEdit>(window, QString("txtHex(%1)").arg(k)); }
+  QCheckBox* flag(int b) { return Named<QCheckBox>(window, QString("chkBits(%1)").arg(b)); }
+  QListWidget* list() { return Named<QListWidget>(window, "lstWeapons"); }
+  void click(const char* button) {
+    QTest::mouseClick(Named<QToolButton>(window, button), Qt::LeftButton);
+  }
+  void cancelTheNextDialog() {
+    QTimer::singleShot(20, &window.cdlSNES().dialog(), &QDialog::reject);
+  }
+  void openThroughTheDialog(const std::string& path) {
+    testing::AnswerFileDialog(window.cdlSNES().dialog(), QFile::decodeName(path.c_str()));
+    click("cmdOpen");
+  }
+
+  Form1 window;
+};
+
+TEST_F(Window, TypicalRoadFromOpenToSaveChangesOnlyTheOneRecord) {
+  testing::ScratchFolder folder;
+  std::filesystem::create_directory(folder.path() / "ROMs ü ロム");
+  const std::string path = folder.file("ROMs ü ロム/my game.sfc");
+  const Bytes original = testing::SeededBytes(testing::RomSize, 7);
+  testing::WriteFile(path, original);
+
+  openThroughTheDialog(path);
+  EXPECT_EQ(window.selectedWeapon(), 0);
+  const WeaponRecord fists = testing::RecordIn(original, 0);
+  EXPECT_EQ(value(0)->text(), QString::number(fists[0]));
+  EXPECT_EQ(hex(5)->text(), QString("%1").arg(fists[6], 2, 16, QChar('0')).toUpper());
+
+  list()->setFocus();
+  for (int i = 0; i < 29; ++i) QTest::keyClick(list(), Qt::Key_Down);
+  ASSERT_EQ(list()->currentItem()->text(), "Atma Weapon");
+  WeaponRecord expected = testing::RecordIn(original, 29);
+  EXPECT_EQ(value(6)->text(), QString::number(expected[7]));
+
+  QTest::mouseClick(value(0), Qt::LeftButton);
+  EXPECT_EQ(value(0)->selectedText(), value(0)->text());
+  QTest::keyClicks(value(0), "9");
+  EXPECT_EQ(value(0)->text(), "9");
+  QTest::mouseClick(value(3), Qt::LeftButton);
+  QTest::keyClicks(value(3), "999");
+  EXPECT_EQ(value(3)->text(), "255");
+  EXPECT_EQ(hex(3)->text(), "FF");
+  const bool wasTicked = flag(4)->isChecked();
+  QTest::mouseClick(flag(4), Qt::LeftButton, {}, QPoint(flag(4)->width() - 20, 10));
+  EXPECT_NE(flag(4)->isChecked(), wasTicked);
+
+  click("cmdSave");
+  expected[0] = 9;
+  expected[3] = 255;
+  expected[5] ^= 0x10;
+  EXPECT_EQ(ReadFile(path), testing::WithRecord(original, 29, expected));
+  EXPECT_EQ(DescriptorsOpenOn(path), 0);
+}
+
+TEST_F(Window, FailuresAreShownAndTheWindowCarriesOn) {
+  testing::ScratchRom rom;
+  testing::MessageBoxCatcher messages;
+  click("cmdSave");
+  ASSERT_EQ(messages.texts().size(), 1);
+  EXPECT_TRUE(messages.texts()[0].contains("No ROM image is open")) << messages.texts()[0].toStdString();
+
+  openThroughTheDialog(rom.path);
+  std::filesystem::remove(rom.path);
+  std::filesystem::create_directory(rom.path);
+  cancelTheNextDialog();
+  click("cmdOpen");  // a cancel probes the current name again
+  ASSERT_EQ(messages.texts().size(), 2);
+  EXPECT_EQ(messages.texts()[1], "Could not open this file:\n" +
+                                     QDir::toNativeSeparators(QString::fromStdString(rom.path)) +
+                                     "\n\nReason: Is a directory.");
+  EXPECT_EQ(window.selectedWeapon(), -1);
+
+  std::filesystem::remove(rom.path);
+  testing::WriteFile(rom.path, rom.original);
+  cancelTheNextDialog();
+  click("cmdOpen");
+  EXPECT_EQ(messages.texts().size(), 2);
+  EXPECT_EQ(window.selectedWeapon(), 0);
+  click("cmdSave");
+  EXPECT_EQ(ReadFile(rom.path), rom.original);
+  EXPECT_EQ(DescriptorsOpenOn(rom.path), 0);
+}
+
+TEST_F(Window, AFailedLoadUnselectsSoSaveCannotWriteTheOldValues) {
+  testing::ScratchRom rom(0x2CE600 + 8 * 10);
+  testing::MessageBoxCatcher messages;
+  openThroughTheDialog(rom.path);
+  QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                    list()->visualItemRect(list()->item(12)).center());
+  ASSERT_EQ(messages.texts().size(), 1);
+  EXPECT_TRUE(messages.texts()[0].contains("Could not read weapon 12 (RegalCutlass)"));
+  EXPECT_TRUE(list()->selectedItems().isEmpty());
+  click("cmdSave");
+  EXPECT_EQ(messages.texts().size(), 2);
+  EXPECT_EQ(ReadFile(rom.path), rom.original);
+  EXPECT_EQ(DescriptorsOpenOn(rom.path), 0);
+}
+
+TEST_F(Window, TheDialogStartsFromTheLastNameAndCancelKeepsIt) {
+  testing::ScratchRom rom;
+  openThroughTheDialog(rom.path);
+  QTimer::singleShot(20, [&] {
+    EXPECT_EQ(window.cdlSNES().dialog().selectedFiles().value(0), QString::fromStdString(rom.path));
+    window.cdlSNES().dialog().reject();
+  });
+  QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                    list()->visualItemRect(list()->item(3)).center());
+  click("cmdOpen");
+  EXPECT_EQ(window.cdlSNES().fileName(), rom.path);
+  EXPECT_EQ(window.selectedWeapon(), 0);
+}
+
+TEST_F(Window, ValueBoxesTakeDigitsOnly) {
+  QTest::mouseClick(value(2), Qt::LeftButton);
+  QTest::keyClicks(value(2), "a-1 b2.");
+  EXPECT_EQ(value(2)->text(), "12");
+  QApplication::clipboard()->setText("x9");
+  QTest::keySequence(value(2), QKeySequence::Paste);
+  EXPECT_EQ(value(2)->text(), "12");
+  QTest::keyClick(value(2), Qt::Key_Backspace);
+  QTest::keyClick(value(2), Qt::Key_Backspace);
+  EXPECT_EQ(value(2)->text(), "0");
+  EXPECT_EQ(hex(2)->text(), "00");
+}
+
+TEST_F(Window, AFlagBoxTogglesFromItsCaptionAndFromSpace) {
+  QCheckBox* box = flag(0);
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() / 2));
+  EXPECT_TRUE(box->isChecked());
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Space);
+  EXPECT_FALSE(box->isChecked());
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -27,7 +27,10 @@ void AnswerFileDialog(QFileDialog& dialog, const QString& name) {
     poll->deleteLater();
     auto* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit");
     nameBox->clear();
-    QTest::keyClicks(nameBox, name);
+    // Key by key, as a user types it; keyClicks knows only ASCII.
+    for (const QChar character : name) {
+      QTest::sendKeyEvent(QTest::Click, nameBox, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
     QTest::keyClick(nameBox, Qt::Key_Return);
   });
   poll->start(5);

@@ -219,7 +219,7 @@ void Form1::bindEvents() {
           [this] { runReportingFailure([this] { editor_.cmdOpen_Click(); }); });
   connect(cmdSave, &QToolButton::clicked, this,
           [this] { runReportingFailure([this] { editor_.cmdSave_Click(); }); });
-  connect(lstWeapons, &QListWidget::currentRowChanged, this,
+  connect(lstWeapons, &QListWidget::itemSelectionChanged, this,
           [this] { runReportingFailure([this] { editor_.lstWeapons_Click(); }); });
   for (ValueField field = 0; field < ValueFieldCount; ++field) {
     ValueBox* box = txtValue[static_cast<std::size_t>(field)];
@@ -243,7 +243,8 @@ void Form1::runReportingFailure(const std::function<void()>& handler) {
 }
 
 WeaponIndex Form1::selectedWeapon() const {
-  return static_cast<WeaponIndex>(lstWeapons->currentRow());
+  const QList<QListWidgetItem*> selected = lstWeapons->selectedItems();
+  return selected.isEmpty() ? NoWeapon : static_cast<WeaponIndex>(lstWeapons->row(selected.first()));
 }
 
 // The selection handling runs exactly once, also when the row does not change
@@ -251,6 +252,7 @@ WeaponIndex Form1::selectedWeapon() const {
 void Form1::selectWeapon(WeaponIndex index) {
   {
     const QSignalBlocker quiet(lstWeapons);
+    lstWeapons->clearSelection();
     lstWeapons->setCurrentRow(index);
   }
   runReportingFailure([this] { editor_.lstWeapons_Click(); });
