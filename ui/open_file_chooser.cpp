@@ -4,17 +4,22 @@
 
 namespace quorvane {
 
-OpenFileChooser::OpenFileChooser(QWidget* parent) : dialog_(parent) {
-  dialog_.setObjectName("cdlSNES");
-  // A name that does not exist yet may be given; opening it creates the file.
-  dialog_.setFileMode(QFileDialog::AnyFile);
-  dialog_.setAcceptMode(QFileDialog::AcceptOpen);
+QFileDialog& OpenFileChooser::dialog() {
+  if (!dialog_) {
+    dialog_ = std::make_unique<QFileDialog>(parent_);
+    dialog_->setObjectName("cdlSNES");
+    // A name that does not exist yet may be given; opening it creates the file.
+    dialog_->setFileMode(QFileDialog::AnyFile);
+    dialog_->setAcceptMode(QFileDialog::AcceptOpen);
+  }
+  return *dialog_;
 }
 
 void OpenFileChooser::showOpen() {
-  if (!fileName_.isEmpty()) dialog_.selectFile(fileName_);
-  if (dialog_.exec() != QDialog::Accepted) return;
-  const QStringList chosen = dialog_.selectedFiles();
+  QFileDialog& shown = dialog();
+  if (!fileName_.isEmpty()) shown.selectFile(fileName_);
+  if (shown.exec() != QDialog::Accepted) return;
+  const QStringList chosen = shown.selectedFiles();
   if (!chosen.isEmpty()) fileName_ = chosen.first();
 }
 

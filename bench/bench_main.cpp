@@ -1,0 +1,13 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+// The window benchmarks need a QApplication; like the tests, they run offscreen.
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,96 @@
+#include <benchmark/benchmark.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QWidget>
+#include <array>
+
+#include "bench/raw_floor.h"
+#include "editor/weapon_editor.h"
+#include "tests/fake_view.h"
+#include "ui/form1.h"
+
+namespace quorvane::bench {
+namespace {
+
+constexpr WeaponIndex Weapon = 29;
+
+// The same widget work the window does for one weapon, on bare widgets.
+struct BareWidgets {
+  BareWidgets() {
+    for (auto& box : values) box = new QLineEdit(&window);
+    for (auto& box : hexes) box = new QLineEdit(&window);
+    for (auto& box : flags) box = new QCheckBox(&window);
+    window.show();
+  }
+  void show(const WeaponRecord& record) {
+    for (int k = 0; k < ValueFieldCount; ++k) {
+      const int byte = record[static_cast<std::size_t>(RecordByteOf(k))];
+      values[static_cast<std::size_t>(k)]->setText(QString::number(byte));
+      hexes[static_cast<std::size_t>(k)]->setText(QString::number(byte, 16).toUpper());
+    }
+    for (int b = 0; b < FlagBitCount; ++b) {
+      flags[static_cast<std::size_t>(b)]->setChecked((record[FlagByte] & FlagMask(b)) != 0);
+    }
+  }
+  WeaponRecord collect() const {
+    WeaponRecord record{};
+    for (int k = 0; k < ValueFieldCount; ++k) {
+      record[static_cast<std::size_t>(RecordByteOf(k))] =
+          static_cast<std::uint8_t>(values[static_cast<std::size_t>(k)]->text().toInt());
+    }
+    for (int b = 0; b < FlagBitCount; ++b) {
+      if (flags[static_cast<std::size_t>(b)]->isChecked()) record[FlagByte] |= FlagMask(b);
+    }
+    return record;
+  }
+  QWidget window;
+  std::array<QLineEdit*, ValueFieldCount> values{};
+  std::array<QLineEdit*, ValueFieldCount> hexes{};
+  std::array<QCheckBox*, FlagBitCount> flags{};
+};
+
+// Two weapons in turn, so every load really changes the texts.
+WeaponIndex Alternate(WeaponIndex& index) { return index = index == Weapon ? 30 : Weapon; }
+
+void LoadFloor(benchmark::State& state) {
+  BareWidgets bare;
+  WeaponIndex index = Weapon;
+  for (auto _ : state) bare.show(RawRead(ScratchImage(), *RecordPosition(Alternate(index))));
+}
+BENCHMARK(LoadFloor);
+
+void LoadWeaponInWindow(benchmark::State& state) {
+  Form1 window;
+  window.show();
+  testing::FakeChooser chooser;
+  chooser.willAnswer(ScratchImage());
+  chooser.showOpen();
+  WeaponEditor editor(window, chooser);
+  WeaponIndex index = Weapon;
+  for (auto _ : state) editor.LoadWeapon(Alternate(index));
+}
+BENCHMARK(LoadWeaponInWindow);
+
+void SaveFloor(benchmark::State& state) {
+  BareWidgets bare;
+  bare.show(RawRead(ScratchImage(), *RecordPosition(Weapon)));
+  for (auto _ : state) RawWrite(ScratchImage(), *RecordPosition(Weapon), bare.collect());
+}
+BENCHMARK(SaveFloor);
+
+void SaveWeaponInWindow(benchmark::State& state) {
+  Form1 window;
+  window.show();
+  testing::FakeChooser chooser;
+  chooser.willAnswer(ScratchImage());
+  chooser.showOpen();
+  WeaponEditor editor(window, chooser);
+  window.selectWeapon(Weapon);
+  editor.LoadWeapon(Weapon);
+  for (auto _ : state) editor.SaveWeapon();
+}
+BENCHMARK(SaveWeaponInWindow);
+
+}  // namespace
+}  // namespace quorvane::bench
