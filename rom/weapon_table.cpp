@@ -14,10 +14,12 @@ namespace quorvane {
 
 namespace {
 
-constexpr int EditingFlags = O_RDWR | O_CREAT | O_CLOEXEC;
 constexpr mode_t NewFileMode = 0666;
 
-enum class Access { ReadWrite, ReadIfWriteRefused };
+// Only the probe creates a missing file: a record read from a file that was
+// just created cannot exist, and a record written into one would fabricate a
+// zero-filled image that the user never had.
+enum class Access { Probe, Read, Write };
 
 std::string OsReason(int error) { return std::strerror(error); }
 
@@ -31,13 +33,14 @@ std::string WeaponDescription(WeaponIndex index) {
 
 bool WriteAccessRefused(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
-// One open for reading and writing, creating the file when absent. A file the
-// user may only read is still worth showing, so where the caller needs no
-// write, a refused write access falls back to reading alone.
+// One open for reading and writing, never truncating. A file the user may only
+// read is still worth showing, so where the caller needs no write, a refused
+// write access falls back to reading alone.
 FileHandle OpenImage(const std::string& fileName, Access access, const std::string& action) {
-  int descriptor = ::open(fileName.c_str(), EditingFlags, NewFileMode);
+  const int flags = O_RDWR | O_CLOEXEC | (access == Access::Probe ? O_CREAT : 0);
+  int descriptor = ::open(fileName.c_str(), flags, NewFileMode);
   const int openError = errno;
-  if (descriptor < 0 && access == Access::ReadIfWriteRefused && WriteAccessRefused(openError)) {
+  if (descriptor < 0 && access != Access::Write && WriteAccessRefused(openError)) {
     descriptor = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
   }
   if (descriptor < 0) throw RomFileError(action, fileName, OsReason(openError));
@@ -74,13 +77,13 @@ std::optional<std::int32_t> RecordPosition(WeaponIndex index) {
 void CheckFileOpens(const std::string& fileName) {
   // Only opening is being proven; a failing close of a descriptor that did
   // nothing cannot lose data.
-  OpenImage(fileName, Access::ReadIfWriteRefused, "Could not open");
+  OpenImage(fileName, Access::Probe, "Could not open");
 }
 
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index) {
   const std::string action = "Could not read " + WeaponDescription(index) + " from";
   const std::int32_t position = PositionOrThrow(fileName, index, action);
-  FileHandle file = OpenImage(fileName, Access::ReadIfWriteRefused, action);
+  FileHandle file = OpenImage(fileName, Access::Read, action);
   WeaponRecord record{};
   const ssize_t count = RetryingInterrupted(
       [&] { return ::pread(file.descriptor(), record.data(), record.size(), position); });
@@ -97,7 +100,7 @@ void WriteWeaponRecord(const std::string& fileName, WeaponIndex index,
                        const WeaponRecord& record) {
   const std::string action = "Could not save " + WeaponDescription(index) + " to";
   const std::int32_t position = PositionOrThrow(fileName, index, action);
-  FileHandle file = OpenImage(fileName, Access::ReadWrite, action);
+  FileHandle file = OpenImage(fileName, Access::Write, action);
   const ssize_t count = RetryingInterrupted(
       [&] { return ::pwrite(file.descriptor(), record.data(), record.size(), position); });
   if (count < 0) throw RomFileError(action, fileName, OsReason(errno));

@@ -91,6 +91,21 @@ TEST(FileFailure, AWriteThatCannotGrowTheFileFailsAndChangesNothing) {
   EXPECT_EQ(ReadFile(rom.path), rom.original);
 }
 
+TEST(FileFailure, AnImageDeletedAfterOpeningIsNotRecreatedByReadOrSave) {
+  ScratchRom rom;
+  CheckFileOpens(rom.path);
+  std::filesystem::remove(rom.path);
+  EXPECT_EQ(FailureReason([&] { ReadWeaponRecord(rom.path, 0); }), "No such file or directory");
+  EXPECT_EQ(FailureReason([&] { WriteWeaponRecord(rom.path, 0, Sample); }), "No such file or directory");
+  EXPECT_FALSE(std::filesystem::exists(rom.path));
+}
+
+TEST(FileFailure, AnOverlongNameFails) {
+  ScratchFolder folder;
+  const std::string name = folder.file(std::string(300, 'r') + ".sfc");
+  EXPECT_EQ(FailureReason([&] { CheckFileOpens(name); }), "File name too long");
+}
+
 TEST(FileFailure, TheMessageNamesTheWeaponTheFileAndTheReason) {
   try {
     WriteWeaponRecord("/dev/full", 29, Sample);

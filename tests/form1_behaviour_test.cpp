@@ -116,6 +116,17 @@ TEST_F(Window, FailuresAreShownAndTheWindowCarriesOn) {
   EXPECT_EQ(DescriptorsOpenOn(rom.path), 0);
 }
 
+TEST_F(Window, ASaveThatRunsOutOfSpaceIsShown) {
+  testing::MessageBoxCatcher messages;
+  openThroughTheDialog("/dev/full");  // opens, and reads as zeros
+  EXPECT_EQ(value(0)->text(), "0");
+  click("cmdSave");
+  ASSERT_EQ(messages.texts().size(), 1);
+  EXPECT_TRUE(messages.texts()[0].startsWith("Could not save weapon 0 (Fists) to this file:\n/dev/full"));
+  EXPECT_TRUE(messages.texts()[0].endsWith("Reason: No space left on device."));
+  EXPECT_EQ(DescriptorsOpenOn("/dev/full"), 0);
+}
+
 TEST_F(Window, AFailedLoadUnselectsSoSaveCannotWriteTheOldValues) {
   testing::ScratchRom rom(0x2CE600 + 8 * 10);
   testing::MessageBoxCatcher messages;

@@ -206,6 +206,26 @@ TEST_F(Editor, ASaveThatFailsIsReportedAndLeavesTheFileAsItWas) {
   EXPECT_EQ(DescriptorsOpenOn(rom.path), 0);
 }
 
+TEST_F(Editor, AReadOnlyImageIsShownButItsSaveIsReported) {
+  std::filesystem::permissions(rom.path, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::others_read);
+  const std::string shownFirst = std::to_string(RecordIn(rom.original, 0)[0]);
+  const int outcome = testing::ExitCodeInChild([&] {
+    if (!testing::DropRootPrivileges()) return 10;
+    testing::EditorRig user;
+    user.chooser.willAnswer(rom.path);
+    user.view.clickOpen();
+    if (!user.view.reportedFailures().empty() || user.view.valueText(0) != shownFirst) return 11;
+    user.view.typeValue(0, "1");
+    user.view.clickSave();
+    const auto& failures = user.view.reportedFailures();
+    if (failures.size() != 1 || failures[0].find("Permission denied") == std::string::npos) return 12;
+    return DescriptorsOpenOn(rom.path) == 0 ? 0 : 13;
+  });
+  EXPECT_EQ(outcome, 0);
+  expectFileUnchangedAndClosed();
+}
+
 // Any view may hand Save texts the window would never hold; they never reach the file.
 TEST_F(Editor, SaveRefusesTextsThatAreNotAByte) {
   testing::FakeView detached;

@@ -1,6 +1,8 @@
 #include "tests/window_driver.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -31,6 +33,8 @@ void AnswerFileDialog(QFileDialog& dialog, const QString& name) {
     for (const QChar character : name) {
       QTest::sendKeyEvent(QTest::Click, nameBox, Qt::Key_unknown, QString(character), Qt::NoModifier);
     }
+    // The name box's completer may be showing its list, which would take the key.
+    if (QCompleter* completer = nameBox->completer()) completer->popup()->hide();
     QTest::keyClick(nameBox, Qt::Key_Return);
   });
   poll->start(5);

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
-// Window tests need no display: they run on Qt's offscreen platform.
+// Window tests need no display: they run on Qt's offscreen platform. They also
+// keep the dialog's remembered state in a folder of their own, so no earlier
+// run or other program changes how the dialog starts.
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+  qputenv("XDG_RUNTIME_DIR", settings.path().toUtf8());
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
