@@ -37,9 +37,7 @@ class Window : public ::testing::Test {
   void click(const char* button) {
     QTest::mouseClick(Named<QToolButton>(window, button), Qt::LeftButton);
   }
-  void cancelTheNextDialog() {
-    QTimer::singleShot(20, &window.cdlSNES().dialog(), &QDialog::reject);
-  }
+  void cancelTheNextDialog() { testing::CancelFileDialog(window.cdlSNES().dialog()); }
   void openThroughTheDialog(const std::string& path) {
     testing::AnswerFileDialog(window.cdlSNES().dialog(), QFile::decodeName(path.c_str()));
     click("cmdOpen");
@@ -145,13 +143,14 @@ TEST_F(Window, AFailedLoadUnselectsSoSaveCannotWriteTheOldValues) {
 TEST_F(Window, TheDialogStartsFromTheLastNameAndCancelKeepsIt) {
   testing::ScratchRom rom;
   openThroughTheDialog(rom.path);
-  QTimer::singleShot(20, [&] {
-    EXPECT_EQ(window.cdlSNES().dialog().selectedFiles().value(0), QString::fromStdString(rom.path));
-    window.cdlSNES().dialog().reject();
-  });
   QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
                     list()->visualItemRect(list()->item(3)).center());
+  QString startedFrom;
+  testing::CancelFileDialog(window.cdlSNES().dialog(), [&] {
+    startedFrom = window.cdlSNES().dialog().selectedFiles().value(0);
+  });
   click("cmdOpen");
+  EXPECT_EQ(startedFrom, QString::fromStdString(rom.path));
   EXPECT_EQ(window.cdlSNES().fileName(), rom.path);
   EXPECT_EQ(window.selectedWeapon(), 0);
 }

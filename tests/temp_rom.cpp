@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <stdexcept>
 
@@ -45,9 +44,12 @@ void WriteFile(const std::string& path, const Bytes& contents) {
 }
 
 Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) throw std::runtime_error("cannot read " + path);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  Bytes contents(static_cast<std::size_t>(in.tellg()));
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(contents.data()), static_cast<std::streamsize>(contents.size()));
+  return contents;
 }
 
 ScratchRom::ScratchRom(std::size_t size, std::uint32_t seed)

@@ -22,22 +22,45 @@ void MessageBoxCatcher::closeActiveMessageBox() {
   box->done(QMessageBox::Ok);
 }
 
-void AnswerFileDialog(QFileDialog& dialog, const QString& name) {
+namespace {
+
+// Runs the action on the dialog's next showing, once.
+void OnNextShowing(QFileDialog& dialog, const std::function<void()>& action) {
   auto* poll = new QTimer(&dialog);
-  QObject::connect(poll, &QTimer::timeout, [&dialog, name, poll] {
-    if (!dialog.isVisible()) return;
+  QObject::connect(poll, &QTimer::timeout, [&dialog, poll, action] {
+    if (dialog.isVisible()) action();
+  });
+  QObject::connect(&dialog, &QDialog::finished, poll, [poll] {
+    poll->stop();
     poll->deleteLater();
+  });
+  poll->start(5);
+}
+
+}  // namespace
+
+void AnswerFileDialog(QFileDialog& dialog, const QString& name) {
+  // Tries again on every tick until the dialog has closed: while the dialog
+  // is still reading the folder, its completer may swallow a key.
+  OnNextShowing(dialog, [&dialog, name] {
     auto* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit");
-    nameBox->clear();
-    // Key by key, as a user types it; keyClicks knows only ASCII.
-    for (const QChar character : name) {
-      QTest::sendKeyEvent(QTest::Click, nameBox, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    if (nameBox->text() != name) {
+      nameBox->clear();
+      // Key by key, as a user types it; keyClicks knows only ASCII.
+      for (const QChar character : name) {
+        QTest::sendKeyEvent(QTest::Click, nameBox, Qt::Key_unknown, QString(character), Qt::NoModifier);
+      }
     }
-    // The name box's completer may be showing its list, which would take the key.
     if (QCompleter* completer = nameBox->completer()) completer->popup()->hide();
     QTest::keyClick(nameBox, Qt::Key_Return);
   });
-  poll->start(5);
+}
+
+void CancelFileDialog(QFileDialog& dialog, const std::function<void()>& whileShown) {
+  OnNextShowing(dialog, [&dialog, whileShown] {
+    whileShown();
+    dialog.reject();
+  });
 }
 
 }  // namespace quorvane::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -23,6 +24,9 @@ class MessageBoxCatcher {
 
 // Once the dialog shows, types the name into it and presses Return.
 void AnswerFileDialog(QFileDialog& dialog, const QString& name);
+
+// Once the dialog shows, runs the check and cancels the dialog.
+void CancelFileDialog(QFileDialog& dialog, const std::function<void()>& whileShown = [] {});
 
 template <typename Widget>
 Widget* Named(QWidget& window, const QString& name) {
