@@ -17,7 +17,7 @@ namespace {
 using testing::Named;
 
 struct Placement {
-  const char* name;
+  QString name;
   int left, top, width, height;  // twips, within the parent
 };
 
@@ -31,24 +31,17 @@ std::vector<Placement> ExpectedPlacements() {
       {"Line2", 1320, 600, 15, 2400},    {"Line1", 4440, 600, 15, 2400},
       {"Line3", 5040, 600, 15, 2400},
   };
-  static const std::array<std::string, 7> descriptionNames{"Text2",  "Text4",  "Text22", "Text222",
-                                                           "Text10", "Text12", "Text14"};
-  static std::vector<std::string> names;  // keeps the generated names alive
-  names.clear();
-  names.reserve(30);
+  const QStringList descriptions{"Text2", "Text4", "Text22", "Text222", "Text10", "Text12", "Text14"};
   for (int k = 0; k < 7; ++k) {
     const int top = 600 + 360 * k;
-    names.push_back("txtValue(" + std::to_string(k) + ")");
-    table.push_back({names.back().c_str(), 840, top, 375, 285});
-    table.push_back({descriptionNames[static_cast<std::size_t>(k)].c_str(), 1440, top, 2895, 285});
-    names.push_back("txtHex(" + std::to_string(k) + ")");
-    table.push_back({names.back().c_str(), 4560, top, 375, 285});
+    table.push_back({QString("txtValue(%1)").arg(k), 840, top, 375, 285});
+    table.push_back({descriptions[k], 1440, top, 2895, 285});
+    table.push_back({QString("txtHex(%1)").arg(k), 4560, top, 375, 285});
   }
   const std::array<int, 8> flagTops{240, 840, 1440, 2040, 2520, 3000, 3480, 3960};
   for (int b = 0; b < 8; ++b) {
-    names.push_back("chkBits(" + std::to_string(b) + ")");
     const int height = (b <= 2 || b == 7) ? 615 : 495;
-    table.push_back({names.back().c_str(), 240, flagTops[static_cast<std::size_t>(b)], 5655, height});
+    table.push_back({QString("chkBits(%1)").arg(b), 240, flagTops[static_cast<std::size_t>(b)], 5655, height});
   }
   return table;
 }
@@ -64,7 +57,8 @@ TEST_F(WindowLayout, EveryControlStandsWhereTheTableSays) {
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
   for (const Placement& p : ExpectedPlacements()) {
     const QRect shown = Named<QWidget>(window, p.name)->geometry();
-    EXPECT_EQ(shown, QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15)) << p.name;
+    EXPECT_EQ(shown, QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15))
+        << p.name.toStdString();
   }
 }
 

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <vector>
 
 #include "editor/save_refused.h"
 #include "rom/rom_file_error.h"
@@ -130,7 +131,6 @@ void Form1::buildWeaponList() {
   lstWeapons->setSelectionMode(QAbstractItemView::SingleSelection);
   lstWeapons->setSortingEnabled(false);
   for (const auto name : WeaponNames) lstWeapons->addItem(Text(name));
-  lstWeapons->setCurrentRow(-1);
   Place(lstWeapons, 0, 1080, 1455, 7785);
 }
 
@@ -148,7 +148,9 @@ void Form1::buildGridHeadingsAndLines() {
     label->setObjectName(name);
     label->setFont(headingFont);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet("color: #404040;");
+    QPalette dark = label->palette();
+    dark.setColor(QPalette::WindowText, QColor(0x40, 0x40, 0x40));
+    label->setPalette(dark);
     Place(label, left, 240, width, 255);
   };
   heading("Label3", "Value", 720, 615);
@@ -157,8 +159,10 @@ void Form1::buildGridHeadingsAndLines() {
   const auto line = [&](const char* name, int left) {
     auto* rule = new QWidget(Frame1);
     rule->setObjectName(name);
-    rule->setStyleSheet("background: palette(window-text);");
-    rule->setAttribute(Qt::WA_StyledBackground);
+    QPalette ink = rule->palette();
+    ink.setColor(QPalette::Window, ink.color(QPalette::WindowText));
+    rule->setPalette(ink);
+    rule->setAutoFillBackground(true);
     rule->setGeometry(left / TwipsPerPixel, RowTop / TwipsPerPixel, 1, (3000 - RowTop) / TwipsPerPixel);
   };
   line("Line4", 720);
