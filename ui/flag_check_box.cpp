@@ -1,6 +1,5 @@
 #include "ui/flag_check_box.h"
 
-#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 

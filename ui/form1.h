@@ -9,7 +9,6 @@
 #include "ui/open_file_chooser.h"
 
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QToolButton;
