@@ -36,9 +36,10 @@ constexpr std::uint8_t FlagMask(FlagBit bit) { return static_cast<std::uint8_t>(
 // such an index would address bytes that belong to other data.
 std::optional<std::int32_t> RecordPosition(WeaponIndex index);
 
-// Each operation opens the file (never truncating; only the probe creates a
-// missing one), does its one transfer and closes it again. Failures throw
-// RomFileError.
+// Each operation opens the file, named in UTF-8 (never truncating; only the
+// probe creates a missing one), refuses anything but a regular file, does its
+// one whole transfer and closes it again; a save is synced to the disk before
+// it counts. Failures throw RomFileError.
 void CheckFileOpens(const std::string& fileName);
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index);
 void WriteWeaponRecord(const std::string& fileName, WeaponIndex index, const WeaponRecord& record);

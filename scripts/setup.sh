@@ -23,7 +23,8 @@ quorvane_install_missing() {
 }
 
 QUORVANE_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
-QUORVANE_TEST_PACKAGES=(libgtest-dev libbenchmark-dev strace)
+QUORVANE_TEST_PACKAGES=(libgtest-dev libbenchmark-dev strace util-linux)
+QUORVANE_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 # Configures (when needed) and builds into the given folder; extra arguments go to cmake.
 quorvane_build() {
@@ -31,4 +32,26 @@ quorvane_build() {
   shift
   cmake -S "$QUORVANE_ROOT" -B "$QUORVANE_ROOT/$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   cmake --build "$QUORVANE_ROOT/$folder"
+}
+
+# Puts MinGW's runtime DLLs beside the programs in the given folder.
+quorvane_copy_mingw_runtime() {
+  cp -f /usr/lib/gcc/x86_64-w64-mingw32/12-posix/{libstdc++-6.dll,libgcc_s_seh-1.dll} \
+    /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$1/"
+}
+
+# Runs a Windows program under Wine with no display, in a fresh Wine prefix,
+# as an unprivileged user: Wine run as root ignores the read-only attribute.
+quorvane_run_under_wine() {
+  local prefix as_user=()
+  prefix="$(mktemp -d /tmp/quorvane-wine-XXXXXX)"
+  if [ "$(id -u)" -eq 0 ]; then
+    chown nobody "$prefix"
+    as_user=(runuser -u nobody --)
+  fi
+  local status=0
+  "${as_user[@]}" env -u DISPLAY HOME="$prefix" WINEPREFIX="$prefix" WINEDEBUG=-all \
+    wine "$@" || status=$?
+  rm -rf "$prefix"
+  return "$status"
 }

@@ -1,119 +1,109 @@
+// Failures of the file layer that behave alike on every platform.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 
+#include "rom/rom_errc.h"
 #include "rom/rom_file_error.h"
 #include "rom/weapon_table.h"
+#include "tests/file_outcome.h"
 #include "tests/temp_rom.h"
 
 namespace quorvane {
 namespace {
 
-using testing::DescriptorsOpenOn;
+using testing::FailureOf;
+using testing::HandlesOpenOn;
 using testing::ReadFile;
 using testing::ScratchFolder;
 using testing::ScratchRom;
 
 constexpr WeaponRecord Sample{1, 2, 3, 4, 5, 6, 7, 8};
 
-// The reason a file operation gave, or "" when it succeeded.
-std::string FailureReason(const std::function<void()>& operation) {
-  try {
-    operation();
-  } catch (const RomFileError& failure) {
-    return failure.reason();
-  }
-  return "";
-}
-
-TEST(FileFailure, AFolderCannotBeUsedAsAnImage) {
+TEST(FileFailure, AFolderIsRefusedAsNotARegularFile) {
   ScratchFolder folder;
-  const std::string name = folder.path().string();
-  EXPECT_EQ(FailureReason([&] { CheckFileOpens(name); }), "Is a directory");
-  EXPECT_EQ(FailureReason([&] { ReadWeaponRecord(name, 0); }), "Is a directory");
-  EXPECT_EQ(FailureReason([&] { WriteWeaponRecord(name, 0, Sample); }), "Is a directory");
-  EXPECT_EQ(DescriptorsOpenOn(name), 0);
+  const std::string name = folder.name();
+  for (const auto& operation : std::vector<std::function<void()>>{
+           [&] { CheckFileOpens(name); }, [&] { ReadWeaponRecord(name, 0); },
+           [&] { WriteWeaponRecord(name, 0, Sample); }}) {
+    const auto failure = FailureOf(operation);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->code(), RomErrc::NotARegularFile);
+    EXPECT_EQ(failure->reason().rfind("Is a directory, not a regular file", 0), 0U)
+        << failure->reason();
+  }
+  EXPECT_EQ(HandlesOpenOn(name), 0);
 }
 
 TEST(FileFailure, ANameInAMissingFolderFailsAndCreatesNothing) {
   ScratchFolder folder;
   const std::string name = folder.file("missing/game.sfc");
-  EXPECT_EQ(FailureReason([&] { CheckFileOpens(name); }), "No such file or directory");
-  EXPECT_EQ(FailureReason([&] { WriteWeaponRecord(name, 0, Sample); }), "No such file or directory");
-  EXPECT_FALSE(std::filesystem::exists(folder.file("missing")));
+  for (const auto& operation : std::vector<std::function<void()>>{
+           [&] { CheckFileOpens(name); }, [&] { WriteWeaponRecord(name, 0, Sample); }}) {
+    const auto failure = FailureOf(operation);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->code(), std::errc::no_such_file_or_directory);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
 }
 
-TEST(FileFailure, AFileTooShortForTheRecordFailsToReadAndStaysAsItWas) {
+TEST(FileFailure, AFileTooShortSaysHowLongItIsAndHowLongItMustBe) {
   ScratchRom rom(0x2CE604);
-  const std::string reason = FailureReason([&] { ReadWeaponRecord(rom.path, 0); });
-  EXPECT_NE(reason.find("too short"), std::string::npos) << reason;
+  const auto failure = FailureOf([&] { ReadWeaponRecord(rom.path, 0); });
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->code(), RomErrc::FileTooShort);
+  EXPECT_EQ(failure->reason(),
+            "The file is 2,942,468 bytes long; a ROM image with the weapon table is at least "
+            "2,943,192 bytes");
   EXPECT_EQ(ReadFile(rom.path), rom.original);
-  EXPECT_EQ(DescriptorsOpenOn(rom.path), 0);
-}
+  EXPECT_EQ(HandlesOpenOn(rom.path), 0);
 
-TEST(FileFailure, AReadOnlyImageCanBeShownButNotSaved) {
-  ScratchRom rom;
-  std::filesystem::permissions(rom.path, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::group_read |
-                                             std::filesystem::perms::others_read);
-  const WeaponRecord expected = testing::RecordIn(rom.original, 3);
-  // Exit codes tell the steps apart: 0 is the sound outcome.
-  const int outcome = testing::ExitCodeInChild([&] {
-    if (!testing::DropRootPrivileges()) return 10;
-    if (!FailureReason([&] { CheckFileOpens(rom.path); }).empty()) return 11;
-    if (ReadWeaponRecord(rom.path, 3) != expected) return 12;
-    if (FailureReason([&] { WriteWeaponRecord(rom.path, 3, Sample); }) != "Permission denied") return 13;
-    return DescriptorsOpenOn(rom.path) == 0 ? 0 : 14;
-  });
-  EXPECT_EQ(outcome, 0);
-  EXPECT_EQ(ReadFile(rom.path), rom.original);
-}
-
-TEST(FileFailure, AFullDeviceFailsTheSave) {
-  EXPECT_EQ(FailureReason([] { WriteWeaponRecord("/dev/full", 0, Sample); }),
-            "No space left on device");
-  EXPECT_EQ(DescriptorsOpenOn("/dev/full"), 0);
-}
-
-TEST(FileFailure, AWriteThatCannotGrowTheFileFailsAndChangesNothing) {
-  ScratchRom rom(4096);
-  const int outcome = testing::ExitCodeInChild([&] {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{4096, 4096};
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 10;
-    if (FailureReason([&] { WriteWeaponRecord(rom.path, 0, Sample); }) != "File too large") return 11;
-    return DescriptorsOpenOn(rom.path) == 0 ? 0 : 12;
-  });
-  EXPECT_EQ(outcome, 0);
-  EXPECT_EQ(ReadFile(rom.path), rom.original);
+  const std::string empty = rom.folder.file("new.sfc");
+  CheckFileOpens(empty);
+  EXPECT_EQ(FailureOf([&] { ReadWeaponRecord(empty, 90); })->reason(),
+            "The file is 0 bytes long (empty); a ROM image with the weapon table is at least "
+            "2,943,192 bytes");
 }
 
 TEST(FileFailure, AnImageDeletedAfterOpeningIsNotRecreatedByReadOrSave) {
   ScratchRom rom;
   CheckFileOpens(rom.path);
-  std::filesystem::remove(rom.path);
-  EXPECT_EQ(FailureReason([&] { ReadWeaponRecord(rom.path, 0); }), "No such file or directory");
-  EXPECT_EQ(FailureReason([&] { WriteWeaponRecord(rom.path, 0, Sample); }), "No such file or directory");
-  EXPECT_FALSE(std::filesystem::exists(rom.path));
+  std::filesystem::remove(testing::PathOf(rom.path));
+  EXPECT_EQ(FailureOf([&] { ReadWeaponRecord(rom.path, 0); })->code(),
+            std::errc::no_such_file_or_directory);
+  EXPECT_EQ(FailureOf([&] { WriteWeaponRecord(rom.path, 0, Sample); })->code(),
+            std::errc::no_such_file_or_directory);
+  EXPECT_FALSE(std::filesystem::exists(testing::PathOf(rom.path)));
 }
 
-TEST(FileFailure, AnOverlongNameFails) {
+TEST(FileFailure, AnOverlongNameFailsAndCreatesNothing) {
   ScratchFolder folder;
   const std::string name = folder.file(std::string(300, 'r') + ".sfc");
-  EXPECT_EQ(FailureReason([&] { CheckFileOpens(name); }), "File name too long");
+  const auto failure = FailureOf([&] { CheckFileOpens(name); });
+  ASSERT_TRUE(failure);
+  EXPECT_FALSE(failure->reason().empty());
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 TEST(FileFailure, TheMessageNamesTheWeaponTheFileAndTheReason) {
-  try {
-    WriteWeaponRecord("/dev/full", 29, Sample);
-    FAIL() << "the write succeeded";
-  } catch (const RomFileError& failure) {
-    EXPECT_STREQ(failure.what(),
-                 "Could not save weapon 29 (Atma Weapon) to \"/dev/full\": No space left on device");
-  }
+  ScratchFolder folder;
+  const auto failure = FailureOf([&] { WriteWeaponRecord(folder.name(), 29, Sample); });
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->action(), "Could not save weapon 29 (Atma Weapon) to");
+  EXPECT_EQ(failure->fileName(), folder.name());
+  EXPECT_EQ(failure->fileState(), FileState::Unchanged);
+}
+
+TEST(FileAccess, NamesOutsideAsciiWorkForEveryOperation) {
+  ScratchFolder folder;
+  std::filesystem::create_directory(folder.path() / testing::PathOf("ROMs ü ロム"));
+  const std::string name = folder.file("ROMs ü ロム/ゲーム.sfc");
+  CheckFileOpens(name);
+  WriteWeaponRecord(name, 3, Sample);
+  EXPECT_EQ(ReadWeaponRecord(name, 3), Sample);
+  EXPECT_EQ(std::filesystem::file_size(testing::PathOf(name)), 0x2CE620U);
+  EXPECT_EQ(HandlesOpenOn(name), 0);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -19,7 +18,7 @@ namespace quorvane {
 namespace {
 
 using testing::Bytes;
-using testing::DescriptorsOpenOn;
+using testing::HandlesOpenOn;
 using testing::Named;
 using testing::ReadFile;
 
@@ -39,7 +38,7 @@ class Window : public ::testing::Test {
   }
   void cancelTheNextDialog() { testing::CancelFileDialog(window.cdlSNES().dialog()); }
   void openThroughTheDialog(const std::string& path) {
-    testing::AnswerFileDialog(window.cdlSNES().dialog(), QFile::decodeName(path.c_str()));
+    testing::AnswerFileDialog(window.cdlSNES().dialog(), QString::fromStdString(path));
     click("cmdOpen");
   }
 
@@ -48,7 +47,7 @@ class Window : public ::testing::Test {
 
 TEST_F(Window, TypicalRoadFromOpenToSaveChangesOnlyTheOneRecord) {
   testing::ScratchFolder folder;
-  std::filesystem::create_directory(folder.path() / "ROMs ü ロム");
+  std::filesystem::create_directory(folder.path() / testing::PathOf("ROMs ü ロム"));
   const std::string path = folder.file("ROMs ü ロム/my game.sfc");
   const Bytes original = testing::SeededBytes(testing::RomSize, 7);
   testing::WriteFile(path, original);
@@ -82,7 +81,7 @@ TEST_F(Window, TypicalRoadFromOpenToSaveChangesOnlyTheOneRecord) {
   expected[3] = 255;
   expected[5] ^= 0x10;
   EXPECT_EQ(ReadFile(path), testing::WithRecord(original, 29, expected));
-  EXPECT_EQ(DescriptorsOpenOn(path), 0);
+  EXPECT_EQ(HandlesOpenOn(path), 0);
 }
 
 TEST_F(Window, FailuresAreShownAndTheWindowCarriesOn) {
@@ -93,17 +92,18 @@ TEST_F(Window, FailuresAreShownAndTheWindowCarriesOn) {
   EXPECT_TRUE(messages.texts()[0].contains("No ROM image is open")) << messages.texts()[0].toStdString();
 
   openThroughTheDialog(rom.path);
-  std::filesystem::remove(rom.path);
-  std::filesystem::create_directory(rom.path);
+  std::filesystem::remove(testing::PathOf(rom.path));
+  std::filesystem::create_directory(testing::PathOf(rom.path));
   cancelTheNextDialog();
   click("cmdOpen");  // a cancel probes the current name again
   ASSERT_EQ(messages.texts().size(), 2);
   EXPECT_EQ(messages.texts()[1], "Could not open this file:\n" +
                                      QDir::toNativeSeparators(QString::fromStdString(rom.path)) +
-                                     "\n\nReason: Is a directory.");
+                                     "\n\nReason: Is a directory, not a regular file. Nothing was "
+                                     "read from it or written to it.");
   EXPECT_EQ(window.selectedWeapon(), -1);
 
-  std::filesystem::remove(rom.path);
+  std::filesystem::remove(testing::PathOf(rom.path));
   testing::WriteFile(rom.path, rom.original);
   cancelTheNextDialog();
   click("cmdOpen");
@@ -111,18 +111,18 @@ TEST_F(Window, FailuresAreShownAndTheWindowCarriesOn) {
   EXPECT_EQ(window.selectedWeapon(), 0);
   click("cmdSave");
   EXPECT_EQ(ReadFile(rom.path), rom.original);
-  EXPECT_EQ(DescriptorsOpenOn(rom.path), 0);
+  EXPECT_EQ(HandlesOpenOn(rom.path), 0);
 }
 
-TEST_F(Window, ASaveThatRunsOutOfSpaceIsShown) {
+TEST_F(Window, ADeviceIsRefusedAsNotARegularFile) {
   testing::MessageBoxCatcher messages;
-  openThroughTheDialog("/dev/full");  // opens, and reads as zeros
-  EXPECT_EQ(value(0)->text(), "0");
-  click("cmdSave");
+  openThroughTheDialog("/dev/zero");
   ASSERT_EQ(messages.texts().size(), 1);
-  EXPECT_TRUE(messages.texts()[0].startsWith("Could not save weapon 0 (Fists) to this file:\n/dev/full"));
-  EXPECT_TRUE(messages.texts()[0].endsWith("Reason: No space left on device."));
-  EXPECT_EQ(DescriptorsOpenOn("/dev/full"), 0);
+  EXPECT_TRUE(messages.texts()[0].startsWith("Could not open this file:\n/dev/zero"));
+  EXPECT_TRUE(messages.texts()[0].contains("Is a character device, not a regular file."));
+  EXPECT_EQ(value(0)->text(), "");
+  EXPECT_EQ(window.selectedWeapon(), -1);
+  EXPECT_EQ(HandlesOpenOn("/dev/zero"), 0);
 }
 
 TEST_F(Window, AFailedLoadUnselectsSoSaveCannotWriteTheOldValues) {
@@ -137,7 +137,7 @@ TEST_F(Window, AFailedLoadUnselectsSoSaveCannotWriteTheOldValues) {
   click("cmdSave");
   EXPECT_EQ(messages.texts().size(), 2);
   EXPECT_EQ(ReadFile(rom.path), rom.original);
-  EXPECT_EQ(DescriptorsOpenOn(rom.path), 0);
+  EXPECT_EQ(HandlesOpenOn(rom.path), 0);
 }
 
 TEST_F(Window, TheDialogStartsFromTheLastNameAndCancelKeepsIt) {

@@ -1,31 +1,46 @@
 #include "tests/temp_rom.h"
 
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <stdexcept>
 
 namespace quorvane::testing {
 
+std::filesystem::path PathOf(const std::string& utf8Name) {
+  return std::filesystem::path(std::u8string(utf8Name.begin(), utf8Name.end()));
+}
+
+std::string NameOf(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 ScratchFolder::ScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quorvane-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  std::random_device entropy;
+  const auto base = std::filesystem::temp_directory_path();
+  do {
+    path_ = base / ("quorvane-" + std::to_string(entropy()));
+  } while (!std::filesystem::create_directory(path_));
   // Open to other users, so that a test can run a check as one of them.
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all |
-                                          std::filesystem::perms::group_read |
-                                          std::filesystem::perms::group_exec |
-                                          std::filesystem::perms::others_read |
-                                          std::filesystem::perms::others_exec);
+  using std::filesystem::perms;
+  std::filesystem::permissions(path_, perms::owner_all | perms::group_read | perms::group_exec |
+                                          perms::others_read | perms::others_exec);
 }
 
 ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
+  // A read-only file cannot be removed on Windows until it is writable again.
+  std::error_code failed;
+  for (std::filesystem::recursive_directory_iterator entry(path_, failed), end;
+       !failed && entry != end; entry.increment(failed)) {
+    std::filesystem::permissions(entry->path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add, failed);
+  }
+  std::filesystem::remove_all(path_, failed);
+}
+
+std::string ScratchFolder::file(const std::string& utf8Name) const {
+  return NameOf(path_ / PathOf(utf8Name));
 }
 
 Bytes SeededBytes(std::size_t size, std::uint32_t seed) {
@@ -36,16 +51,16 @@ Bytes SeededBytes(std::size_t size, std::uint32_t seed) {
   return bytes;
 }
 
-void WriteFile(const std::string& path, const Bytes& contents) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+void WriteFile(const std::string& utf8Name, const Bytes& contents) {
+  std::ofstream out(PathOf(utf8Name), std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(contents.data()),
             static_cast<std::streamsize>(contents.size()));
-  if (!out) throw std::runtime_error("cannot write " + path);
+  if (!out) throw std::runtime_error("cannot write " + utf8Name);
 }
 
-Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) throw std::runtime_error("cannot read " + path);
+Bytes ReadFile(const std::string& utf8Name) {
+  std::ifstream in(PathOf(utf8Name), std::ios::binary | std::ios::ate);
+  if (!in) throw std::runtime_error("cannot read " + utf8Name);
   Bytes contents(static_cast<std::size_t>(in.tellg()));
   in.seekg(0);
   in.read(reinterpret_cast<char*>(contents.data()), static_cast<std::streamsize>(contents.size()));
@@ -69,31 +84,6 @@ WeaponRecord RecordIn(const Bytes& contents, WeaponIndex index) {
   WeaponRecord record{};
   std::copy_n(contents.begin() + position, record.size(), record.begin());
   return record;
-}
-
-int DescriptorsOpenOn(const std::string& path) {
-  const std::filesystem::path target = std::filesystem::weakly_canonical(path);
-  int count = 0;
-  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
-    std::error_code error;
-    const std::filesystem::path opened = std::filesystem::read_symlink(entry.path(), error);
-    if (!error && opened == target) ++count;
-  }
-  return count;
-}
-
-int ExitCodeInChild(const std::function<int()>& check) {
-  const pid_t child = fork();
-  if (child == 0) _exit(check());
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-bool DropRootPrivileges() {
-  constexpr uid_t nobody = 65534;
-  if (geteuid() != 0) return true;
-  return setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0;
 }
 
 }  // namespace quorvane::testing

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,11 @@ using Bytes = std::vector<std::uint8_t>;
 
 inline constexpr std::size_t RomSize = 3 * 1024 * 1024;
 
+// Names cross into the file layer as UTF-8 on every platform; these convert
+// between such a name and a path without the platform's code page.
+std::filesystem::path PathOf(const std::string& utf8Name);
+std::string NameOf(const std::filesystem::path& path);
+
 // A private folder, removed with everything in it when the test ends.
 class ScratchFolder {
  public:
@@ -23,7 +27,9 @@ class ScratchFolder {
   ScratchFolder& operator=(const ScratchFolder&) = delete;
   ~ScratchFolder();
 
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  // The UTF-8 name of a file in the folder, as the file layer takes it.
+  std::string file(const std::string& utf8Name) const;
+  std::string name() const { return NameOf(path_); }
   const std::filesystem::path& path() const { return path_; }
 
  private:
@@ -31,8 +37,8 @@ class ScratchFolder {
 };
 
 Bytes SeededBytes(std::size_t size, std::uint32_t seed);
-void WriteFile(const std::string& path, const Bytes& contents);
-Bytes ReadFile(const std::string& path);
+void WriteFile(const std::string& utf8Name, const Bytes& contents);
+Bytes ReadFile(const std::string& utf8Name);
 
 // A ROM-sized file of seeded random bytes in a scratch folder.
 struct ScratchRom {
@@ -46,15 +52,8 @@ struct ScratchRom {
 Bytes WithRecord(Bytes contents, WeaponIndex index, const WeaponRecord& record);
 WeaponRecord RecordIn(const Bytes& contents, WeaponIndex index);
 
-// How many of this process's descriptors refer to the file.
-int DescriptorsOpenOn(const std::string& path);
-
-// Runs the check in a child process, so that limits and identities it takes on
-// stay there, and returns the child's exit code (-1 when it did not exit).
-int ExitCodeInChild(const std::function<int()>& check);
-
-// Root ignores file modes; a check that needs them refused becomes an ordinary
-// user first. False when that failed.
-bool DropRootPrivileges();
+// How many handles of this process are open on the file (on Windows, 1 when
+// any is and 0 when none is).
+int HandlesOpenOn(const std::string& utf8Name);
 
 }  // namespace quorvane::testing

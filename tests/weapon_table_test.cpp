@@ -62,7 +62,7 @@ TEST(RecordAccess, WriteChangesOnlyTheRecordAndKeepsTheLength) {
   const Bytes after = ReadFile(rom.path);
   ASSERT_EQ(after.size(), rom.original.size());
   EXPECT_EQ(after, WithRecord(rom.original, 90, Sample));
-  EXPECT_EQ(testing::DescriptorsOpenOn(rom.path), 0);
+  EXPECT_EQ(testing::HandlesOpenOn(rom.path), 0);
 }
 
 TEST(RecordAccess, WritePastTheEndGrowsTheFileWithZeros) {
@@ -81,7 +81,7 @@ TEST(RecordAccess, ProbingAMissingNameCreatesAnEmptyFile) {
   CheckFileOpens(name);
   ASSERT_TRUE(std::filesystem::exists(name));
   EXPECT_EQ(std::filesystem::file_size(name), 0U);
-  EXPECT_EQ(testing::DescriptorsOpenOn(name), 0);
+  EXPECT_EQ(testing::HandlesOpenOn(name), 0);
 }
 
 TEST(RecordAccess, AnIndexOutsideTheTableFailsBeforeTheFileIsTouched) {

@@ -1,7 +1,6 @@
 #include "ui/form1.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -91,7 +90,7 @@ QString WithFullStop(const std::string& text) {
 
 QString FailureText(const RomFileError& failure) {
   return QString::fromStdString(failure.action()) + " this file:\n" +
-         QDir::toNativeSeparators(QFile::decodeName(failure.fileName().c_str())) +
+         QDir::toNativeSeparators(QString::fromStdString(failure.fileName())) +
          "\n\nReason: " + WithFullStop(failure.reason());
 }
 

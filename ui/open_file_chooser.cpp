@@ -1,7 +1,5 @@
 #include "ui/open_file_chooser.h"
 
-#include <QFile>
-
 namespace quorvane {
 
 QFileDialog& OpenFileChooser::dialog() {
@@ -23,6 +21,8 @@ void OpenFileChooser::showOpen() {
   if (!chosen.isEmpty()) fileName_ = chosen.first();
 }
 
-std::string OpenFileChooser::fileName() const { return QFile::encodeName(fileName_).toStdString(); }
+// The file layer takes UTF-8 on every platform; the local 8-bit encoding would
+// turn names outside the Windows code page into question marks.
+std::string OpenFileChooser::fileName() const { return fileName_.toUtf8().toStdString(); }
 
 }  // namespace quorvane

@@ -1,0 +1,132 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+
+#include "rom/os_file.h"
+
+namespace quorvane {
+
+namespace {
+
+// A file-size limit must fail the write with "File too large", not end the
+// program with the user's edits in it. Done as the program starts, before any
+// file operation can run.
+[[maybe_unused]] const bool FileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+
+constexpr mode_t NewFileMode = 0666;
+
+// Never blocks on opening a FIFO or a terminal; the file-type check refuses
+// those afterwards. On a regular file O_NONBLOCK changes nothing.
+constexpr int CommonFlags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+template <typename Call>
+auto RetryingInterrupted(Call call) {
+  decltype(call()) result;
+  do {
+    result = call();
+  } while (result < 0 && errno == EINTR);
+  return result;
+}
+
+bool WriteAccessRefused(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+
+int Descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
+
+FileKind KindOf(mode_t mode) {
+  if (S_ISREG(mode)) return FileKind::Regular;
+  if (S_ISDIR(mode)) return FileKind::Directory;
+  if (S_ISCHR(mode)) return FileKind::CharacterDevice;
+  if (S_ISBLK(mode)) return FileKind::BlockDevice;
+  if (S_ISFIFO(mode)) return FileKind::Fifo;
+  if (S_ISSOCK(mode)) return FileKind::Socket;
+  return FileKind::Other;
+}
+
+}  // namespace
+
+OsFile::OsFile(const std::string& utf8Name, OpenPurpose purpose) {
+  const int flags = O_RDWR | CommonFlags | (purpose == OpenPurpose::Probe ? O_CREAT : 0);
+  int descriptor =
+      RetryingInterrupted([&] { return ::open(utf8Name.c_str(), flags, NewFileMode); });
+  const int openErrno = errno;
+  // A file the user may only read is still worth showing.
+  if (descriptor < 0 && purpose != OpenPurpose::Write && WriteAccessRefused(openErrno)) {
+    descriptor =
+        RetryingInterrupted([&] { return ::open(utf8Name.c_str(), O_RDONLY | CommonFlags); });
+  }
+  handle_ = descriptor;
+  if (descriptor < 0) openError_ = {openErrno, std::generic_category()};
+}
+
+OsFile::~OsFile() {
+  if (handle_ >= 0) ::close(Descriptor(handle_));
+}
+
+std::error_code OsFile::inspect(FileKind& kind, std::int64_t& length) const {
+  struct stat info {};
+  if (RetryingInterrupted([&] { return ::fstat(Descriptor(handle_), &info); }) != 0)
+    return LastError();
+  kind = KindOf(info.st_mode);
+  length = info.st_size;
+  return {};
+}
+
+Transfer OsFile::readAt(std::int64_t position, std::span<std::uint8_t> buffer) const {
+  Transfer done;
+  while (done.moved < buffer.size()) {
+    const ssize_t count =
+        ::pread(Descriptor(handle_), buffer.data() + done.moved, buffer.size() - done.moved,
+                static_cast<off_t>(position + static_cast<std::int64_t>(done.moved)));
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) done.error = LastError();
+    if (count <= 0) break;  // a failure, or the end of the file
+    done.moved += static_cast<std::size_t>(count);
+  }
+  return done;
+}
+
+Transfer OsFile::writeAt(std::int64_t position, std::span<const std::uint8_t> bytes) const {
+  Transfer done;
+  while (done.moved < bytes.size()) {
+    const ssize_t count =
+        ::pwrite(Descriptor(handle_), bytes.data() + done.moved, bytes.size() - done.moved,
+                 static_cast<off_t>(position + static_cast<std::int64_t>(done.moved)));
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) done.error = LastError();
+    // Writing nothing without a reason would otherwise repeat for ever.
+    if (count == 0) done.error = std::make_error_code(std::errc::io_error);
+    if (count <= 0) break;
+    done.moved += static_cast<std::size_t>(count);
+  }
+  return done;
+}
+
+std::error_code OsFile::sync() const {
+  const int descriptor = Descriptor(handle_);
+#if defined(__APPLE__)
+  // fsync only hands the bytes to the drive, whose cache may still lose them.
+  if (RetryingInterrupted([&] { return ::fcntl(descriptor, F_FULLFSYNC); }) == 0) return {};
+  if (errno != ENOTSUP && errno != EINVAL) return LastError();
+  if (RetryingInterrupted([&] { return ::fsync(descriptor); }) == 0) return {};
+#else
+  if (RetryingInterrupted([&] { return ::fdatasync(descriptor); }) == 0) return {};
+#endif
+  return LastError();
+}
+
+std::error_code OsFile::truncate(std::int64_t length) const {
+  if (RetryingInterrupted(
+          [&] { return ::ftruncate(Descriptor(handle_), static_cast<off_t>(length)); }) == 0) {
+    return {};
+  }
+  return LastError();
+}
+
+std::string OsReason(const std::error_code& error) { return error.message(); }
+
+}  // namespace quorvane

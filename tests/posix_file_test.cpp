@@ -1,0 +1,163 @@
+// File-layer failures that need POSIX to set up: dropped privileges, special
+// files, file-size limits and a really full file system.
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "rom/rom_errc.h"
+#include "rom/weapon_table.h"
+#include "tests/fake_view.h"
+#include "tests/file_outcome.h"
+#include "tests/posix_process.h"
+#include "tests/temp_rom.h"
+
+namespace quorvane {
+namespace {
+
+using testing::ExitCodeInChild;
+using testing::FailureOf;
+using testing::HandlesOpenOn;
+using testing::ReadFile;
+using testing::ScratchRom;
+
+constexpr WeaponRecord Sample{1, 2, 3, 4, 5, 6, 7, 8};
+constexpr std::int64_t Fists = 0x2CE600;
+
+void MakeReadOnly(const std::string& path) {
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+}
+
+TEST(PosixFile, AReadOnlyImageCanBeShownButNotSaved) {
+  ScratchRom rom;
+  MakeReadOnly(rom.path);
+  const WeaponRecord expected = testing::RecordIn(rom.original, 3);
+  // Exit codes tell the steps apart: 0 is the sound outcome.
+  const int outcome = ExitCodeInChild([&] {
+    if (!testing::DropRootPrivileges()) return 10;
+    if (FailureOf([&] { CheckFileOpens(rom.path); })) return 11;
+    if (ReadWeaponRecord(rom.path, 3) != expected) return 12;
+    const auto failure = FailureOf([&] { WriteWeaponRecord(rom.path, 3, Sample); });
+    if (!failure || failure->code() != std::errc::permission_denied) return 13;
+    return HandlesOpenOn(rom.path) == 0 ? 0 : 14;
+  });
+  EXPECT_EQ(outcome, 0);
+  EXPECT_EQ(ReadFile(rom.path), rom.original);
+}
+
+TEST(PosixFile, AReadOnlyImageIsShownInTheEditorButItsSaveIsReported) {
+  ScratchRom rom;
+  MakeReadOnly(rom.path);
+  const std::string shownFirst = std::to_string(testing::RecordIn(rom.original, 0)[0]);
+  const int outcome = ExitCodeInChild([&] {
+    if (!testing::DropRootPrivileges()) return 10;
+    testing::EditorRig user;
+    user.chooser.willAnswer(rom.path);
+    user.view.clickOpen();
+    if (!user.view.reportedFailures().empty() || user.view.valueText(0) != shownFirst) return 11;
+    user.view.typeValue(0, "1");
+    user.view.clickSave();
+    const auto& failures = user.view.reportedFailures();
+    if (failures.size() != 1 || failures[0].find("Permission denied") == std::string::npos)
+      return 12;
+    return HandlesOpenOn(rom.path) == 0 ? 0 : 13;
+  });
+  EXPECT_EQ(outcome, 0);
+  EXPECT_EQ(ReadFile(rom.path), rom.original);
+}
+
+TEST(PosixFile, DevicesAndPipesAreRefusedBeforeAnythingMoves) {
+  testing::ScratchFolder folder;
+  const std::string fifo = folder.file("pipe.sfc");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& name : {std::string("/dev/zero"), std::string("/dev/full"), fifo}) {
+    for (const auto& operation : std::vector<std::function<void()>>{
+             [&] { CheckFileOpens(name); }, [&] { ReadWeaponRecord(name, 0); },
+             [&] { WriteWeaponRecord(name, 0, Sample); }}) {
+      const auto failure = FailureOf(operation);
+      ASSERT_TRUE(failure) << name;
+      EXPECT_EQ(failure->code(), RomErrc::NotARegularFile) << name;
+      EXPECT_NE(failure->reason().find("not a regular file"), std::string::npos)
+          << failure->reason();
+    }
+    EXPECT_EQ(HandlesOpenOn(name), 0) << name;
+  }
+}
+
+// The child sets a file-size limit and installs no signal handler: the file
+// layer itself must keep SIGXFSZ from ending the program.
+int SaveUnderSizeLimit(const std::string& path, rlim_t limit, std::errc expected, FileState state) {
+  const rlimit cap{limit, limit};
+  if (setrlimit(RLIMIT_FSIZE, &cap) != 0) return 10;
+  const auto failure = FailureOf([&] { WriteWeaponRecord(path, 0, Sample); });
+  if (!failure || failure->code() != expected) return 11;
+  if (failure->fileState() != state) return 12;
+  return HandlesOpenOn(path) == 0 ? 0 : 13;
+}
+
+TEST(PosixFile, ASizeLimitBeforeTheRecordFailsTheSaveAndTheProgramLivesOn) {
+  ScratchRom rom(4096);
+  EXPECT_EQ(ExitCodeInChild([&] {
+              return SaveUnderSizeLimit(rom.path, 4096, std::errc::file_too_large,
+                                        FileState::Unchanged);
+            }),
+            0);
+  EXPECT_EQ(ReadFile(rom.path), rom.original);
+}
+
+TEST(PosixFile, BytesThatOnlyGrewTheFileAreCutOffAgain) {
+  ScratchRom rom(Fists);
+  EXPECT_EQ(ExitCodeInChild([&] {
+              return SaveUnderSizeLimit(rom.path, Fists + 4, std::errc::file_too_large,
+                                        FileState::Unchanged);
+            }),
+            0);
+  EXPECT_EQ(ReadFile(rom.path), rom.original);
+}
+
+TEST(PosixFile, BytesThatOverwroteTheRecordAreToldAsAPartlyChangedRecord) {
+  ScratchRom rom(Fists + 4);
+  testing::Bytes expected = rom.original;
+  std::copy_n(Sample.begin(), 4, expected.begin() + Fists);
+  EXPECT_EQ(ExitCodeInChild([&] {
+              return SaveUnderSizeLimit(rom.path, Fists + 4, std::errc::file_too_large,
+                                        FileState::PartlyChanged);
+            }),
+            0);
+  EXPECT_EQ(ReadFile(rom.path), expected);
+}
+
+// A tiny private file system, filled up, holding an image whose record lies in
+// a hole: writing it needs space the disk no longer has.
+int SaveOnAFullDisk(const std::string& folder) {
+  if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+    return 20;
+  if (mount("quorvane-full", folder.c_str(), "tmpfs", 0, "size=64k") != 0) return 20;
+  const std::string image = folder + "/game.sfc";
+  testing::WriteFile(image, {});
+  std::filesystem::resize_file(image, testing::RomSize);
+  try {
+    testing::WriteFile(folder + "/filler", testing::Bytes(1024 * 1024));
+  } catch (const std::exception&) {
+  }
+  const auto failure = FailureOf([&] { WriteWeaponRecord(image, 0, Sample); });
+  if (!failure || failure->code() != std::errc::no_space_on_device) return 11;
+  if (failure->fileState() != FileState::Unchanged || HandlesOpenOn(image) != 0) return 12;
+  return ReadFile(image) == testing::Bytes(testing::RomSize) ? 0 : 13;
+}
+
+TEST(PosixFile, AFullDiskFailsTheSaveAndLeavesTheFileAsItWas) {
+  testing::ScratchFolder folder;
+  const int outcome = ExitCodeInChild([&] { return SaveOnAFullDisk(folder.name()); });
+  if (outcome == 20) GTEST_SKIP() << "no private mount here (needs root)";
+  EXPECT_EQ(outcome, 0);
+}
+
+}  // namespace
+}  // namespace quorvane
