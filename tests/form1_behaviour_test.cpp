@@ -133,11 +133,26 @@ TEST_F(Window, AFailedLoadUnselectsSoSaveCannotWriteTheOldValues) {
                     list()->visualItemRect(list()->item(12)).center());
   ASSERT_EQ(messages.texts().size(), 1);
   EXPECT_TRUE(messages.texts()[0].contains("Could not read weapon 12 (RegalCutlass)"));
-  EXPECT_TRUE(list()->selectedItems().isEmpty());
+  EXPECT_EQ(window.selectedWeapon(), -1);
+  QTRY_VERIFY(list()->selectedItems().isEmpty());
   click("cmdSave");
   EXPECT_EQ(messages.texts().size(), 2);
   EXPECT_EQ(ReadFile(rom.path), rom.original);
   EXPECT_EQ(HandlesOpenOn(rom.path), 0);
+}
+
+TEST_F(Window, AFailureReachedByKeyboardIsShownOnce) {
+  testing::ScratchRom rom;
+  testing::MessageBoxCatcher messages;
+  openThroughTheDialog(rom.path);
+  std::filesystem::remove(testing::PathOf(rom.path));
+  std::filesystem::create_directory(testing::PathOf(rom.path));
+  list()->setFocus();
+  QTest::keyClick(list(), Qt::Key_Down);
+  QTRY_VERIFY(list()->selectedItems().isEmpty());
+  ASSERT_EQ(messages.texts().size(), 1) << messages.texts().join("\n---\n").toStdString();
+  EXPECT_TRUE(messages.texts()[0].startsWith("Could not read weapon 1 (Dirk)"));
+  EXPECT_EQ(window.selectedWeapon(), -1);
 }
 
 TEST_F(Window, TheDialogStartsFromTheLastNameAndCancelKeepsIt) {

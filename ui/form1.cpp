@@ -222,8 +222,7 @@ void Form1::bindEvents() {
           [this] { runReportingFailure([this] { editor_.cmdOpen_Click(); }); });
   connect(cmdSave, &QToolButton::clicked, this,
           [this] { runReportingFailure([this] { editor_.cmdSave_Click(); }); });
-  connect(lstWeapons, &QListWidget::itemSelectionChanged, this,
-          [this] { runReportingFailure([this] { editor_.lstWeapons_Click(); }); });
+  connect(lstWeapons, &QListWidget::itemSelectionChanged, this, &Form1::onListSelectionChanged);
   for (ValueField field = 0; field < ValueFieldCount; ++field) {
     ValueBox* box = txtValue[static_cast<std::size_t>(field)];
     connect(box, &QLineEdit::textChanged, this, [this, field] { editor_.txtValue_Change(field); });
@@ -245,19 +244,46 @@ void Form1::runReportingFailure(const std::function<void()>& handler) {
   box.exec();
 }
 
+
+// A selection the user makes is still being handled by the list when the
+// editor asks to drop it: cleared there and then, the list would select the
+// row again as it finishes the key press, and the failure would be shown a
+// second time. So the selection reads as dropped at once, and the list shows
+// it dropped just after it has finished, before any other input is taken.
+void Form1::onListSelectionChanged() {
+  listHandlingSelection_ = true;
+  runReportingFailure([this] { editor_.lstWeapons_Click(); });
+  listHandlingSelection_ = false;
+  if (!selectionToDrop_) return;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (selectionToDrop_) showRow(NoWeapon);
+      },
+      Qt::QueuedConnection);
+}
+
+void Form1::showRow(WeaponIndex index) {
+  selectionToDrop_ = false;
+  const QSignalBlocker quiet(lstWeapons);
+  lstWeapons->clearSelection();
+  lstWeapons->setCurrentRow(index);
+}
+
 WeaponIndex Form1::selectedWeapon() const {
   const QList<QListWidgetItem*> selected = lstWeapons->selectedItems();
-  return selected.isEmpty() ? NoWeapon : static_cast<WeaponIndex>(lstWeapons->row(selected.first()));
+  if (selectionToDrop_ || selected.isEmpty()) return NoWeapon;
+  return static_cast<WeaponIndex>(lstWeapons->row(selected.first()));
 }
 
 // The selection handling runs exactly once, also when the row does not change
 // (opening a file reloads weapon 0 even when it is already selected).
 void Form1::selectWeapon(WeaponIndex index) {
-  {
-    const QSignalBlocker quiet(lstWeapons);
-    lstWeapons->clearSelection();
-    lstWeapons->setCurrentRow(index);
+  if (index == NoWeapon && listHandlingSelection_) {
+    selectionToDrop_ = true;
+    return;
   }
+  showRow(index);
   runReportingFailure([this] { editor_.lstWeapons_Click(); });
 }
 

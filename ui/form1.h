@@ -48,6 +48,8 @@ class Form1 : public QWidget, public EditorView {
   void setFocusOrder();
   void bindEvents();
   void runReportingFailure(const std::function<void()>& handler);
+  void onListSelectionChanged();
+  void showRow(WeaponIndex index);
 
   QGroupBox* Frame3 = nullptr;
   QGroupBox* Frame1 = nullptr;
@@ -59,6 +61,9 @@ class Form1 : public QWidget, public EditorView {
   std::array<QLineEdit*, ValueFieldCount> txtHex{};
   std::array<QLineEdit*, ValueFieldCount> descriptions{};
   std::array<FlagCheckBox*, FlagBitCount> chkBits{};
+
+  bool listHandlingSelection_ = false;
+  bool selectionToDrop_ = false;
 
   OpenFileChooser cdlSNES_;
   WeaponEditor editor_;
