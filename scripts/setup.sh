@@ -49,9 +49,11 @@ quorvane_run_under_wine() {
     chown nobody "$prefix"
     as_user=(runuser -u nobody --)
   fi
+  local wine_env=(env -u DISPLAY HOME="$prefix" WINEPREFIX="$prefix" WINEDEBUG=-all)
   local status=0
-  "${as_user[@]}" env -u DISPLAY HOME="$prefix" WINEPREFIX="$prefix" WINEDEBUG=-all \
-    wine "$@" || status=$?
+  "${as_user[@]}" "${wine_env[@]}" wine "$@" || status=$?
+  # The prefix goes only once Wine has finished writing it.
+  "${as_user[@]}" "${wine_env[@]}" wineserver -w
   rm -rf "$prefix"
   return "$status"
 }
