@@ -11,6 +11,7 @@
 
 #include "editor/save_refused.h"
 #include "rom/rom_file_error.h"
+#include "ui/classic_palette.h"
 #include "ui/flag_check_box.h"
 #include "ui/pixel_icons.h"
 #include "ui/value_box.h"
@@ -28,11 +29,15 @@ constexpr std::array<int, FlagBitCount> FlagTops{240, 840, 1440, 2040, 2520, 300
 // QLineEdit keeps 2 pixels either side of its text, inside a 1-pixel frame.
 constexpr int LineEditTextInset = 2 * (1 + 2);
 
-const char* const ValueBoxStyle = "QLineEdit { border: 1px solid #808080; padding: 0; }";
+// A style sheet builds its palette from the desktop's, not from the window's,
+// so every box pins its text colours along with its background.
+const char* const ValueBoxStyle =
+    "QLineEdit { border: 1px solid #808080; padding: 0; background: white; color: black;"
+    " selection-background-color: #000080; selection-color: white; }";
 const char* const DescriptionStyle =
-    "QLineEdit { border: 1px solid #808080; padding: 0; background: #C0C0C0; }";
+    "QLineEdit { border: 1px solid #808080; padding: 0; background: #C0C0C0; color: black; }";
 const char* const HexStyle =
-    "QLineEdit { border: 1px solid #808080; padding: 0; background: #808080; }";
+    "QLineEdit { border: 1px solid #808080; padding: 0; background: #808080; color: black; }";
 
 void Place(QWidget* widget, int left, int top, int width, int height) {
   widget->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
@@ -105,6 +110,7 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
   setObjectName("Form1");
   setWindowTitle("Quorvane");
   setWindowIcon(DisketteIcon());
+  setPalette(ClassicPalette());
   setFixedSize(7710 / TwipsPerPixel, 8925 / TwipsPerPixel);
   setFont(ControlFont(WidestFieldLabel(), 2895 / TwipsPerPixel - LineEditTextInset));
   buildButtonBar();
@@ -119,14 +125,19 @@ void Form1::buildButtonBar() {
   Frame3 = Frame(this, "Frame3");
   Place(Frame3, 0, 0, 7695, 975);
   cmdOpen = PictureButton(Frame3, "cmdOpen", "Open", OpenFolderIcon());
+  // Alt+O and Alt+S press the buttons, so the whole editor works from the
+  // keyboard, while the captions stay "Open" and "Save".
+  cmdOpen->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
   Place(cmdOpen, 120, 240, 735, 615);
   cmdSave = PictureButton(Frame3, "cmdSave", "Save", DisketteIcon());
+  cmdSave->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
   Place(cmdSave, 6840, 240, 735, 615);
 }
 
 void Form1::buildWeaponList() {
   lstWeapons = new QListWidget(this);
   lstWeapons->setObjectName("lstWeapons");
+  lstWeapons->setAccessibleName("Weapons");
   lstWeapons->setSelectionMode(QAbstractItemView::SingleSelection);
   lstWeapons->setSortingEnabled(false);
   for (const auto name : WeaponNames) lstWeapons->addItem(Text(name));
@@ -184,6 +195,7 @@ void Form1::buildValueRow(ValueField row) {
 
   auto* description = ReadOnlyBox(Frame1, DescriptionNames[static_cast<std::size_t>(row)], DescriptionStyle);
   description->setText(label);
+  description->setAccessibleName(label);
   description->setCursorPosition(0);
   Place(description, 1440, top, 2895, RowHeight);
   descriptions[static_cast<std::size_t>(row)] = description;

@@ -1,0 +1,164 @@
+// The window as a desktop citizen: readable on any theme, named for screen
+// readers, and worked from the keyboard.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+#include <map>
+
+#include "tests/window_driver.h"
+#include "ui/flag_check_box.h"
+#include "ui/form1.h"
+
+namespace quorvane {
+namespace {
+
+using testing::Named;
+
+double Luminance(const QColor& colour) {
+  const auto linear = [](double channel) {
+    return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+         0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double lighter = std::max(Luminance(a), Luminance(b));
+  const double darker = std::min(Luminance(a), Luminance(b));
+  return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The contrast of the text drawn in an area of the window: the background is
+// the area's commonest colour, the text its pixel that stands out most.
+double TextContrast(const QImage& shot, const QRect& area) {
+  std::map<QRgb, int> counts;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) ++counts[shot.pixel(x, y)];
+  }
+  const QColor background(std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                            return a.second < b.second;
+                          })->first);
+  double best = 1.0;
+  for (const auto& [pixel, count] : counts)
+    best = std::max(best, Contrast(QColor(pixel), background));
+  return best;
+}
+
+QPalette DarkDesktopPalette() {
+  QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x31, 0x31, 0x31));
+  dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+  dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+  dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE));
+  dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+  dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+  dark.setColor(QPalette::HighlightedText, Qt::black);
+  return dark;
+}
+
+// Where each text of the window lies, in window coordinates, without frames.
+std::map<std::string, QRect> TextAreas(Form1& window) {
+  const auto inner = [&](const QString& name, int inset) {
+    QWidget* widget = Named<QWidget>(window, name);
+    return QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size())
+        .adjusted(inset, inset, -inset, -inset);
+  };
+  std::map<std::string, QRect> areas;
+  for (const char* name : {"Label1", "Label2", "Label3"}) areas[name] = inner(name, 0);
+  for (const char* name : {"Text2", "Text4", "Text22", "Text222", "Text10", "Text12", "Text14"}) {
+    areas[name] = inner(name, 2);
+  }
+  for (int k = 0; k < 7; ++k) {
+    areas["txtValue(" + std::to_string(k) + ")"] = inner(QString("txtValue(%1)").arg(k), 2);
+    areas["txtHex(" + std::to_string(k) + ")"] = inner(QString("txtHex(%1)").arg(k), 2);
+  }
+  for (int b = 0; b < 8; ++b) {
+    auto* box = Named<FlagCheckBox>(window, QString("chkBits(%1)").arg(b));
+    areas["chkBits(" + std::to_string(b) + ")"] =
+        box->captionRect().translated(box->mapTo(&window, QPoint(0, 0)));
+  }
+  auto* list = Named<QListWidget>(window, "lstWeapons");
+  for (const int row : {0, 1}) {
+    areas["lstWeapons row " + std::to_string(row)] =
+        list->visualItemRect(list->item(row))
+            .translated(list->viewport()->mapTo(&window, QPoint(0, 0)));
+  }
+  for (const char* name : {"cmdOpen", "cmdSave"}) {
+    const QRect button = inner(name, 3);
+    areas[name] = button.adjusted(0, button.height() / 2, 0, 0);  // the caption, under the picture
+  }
+  return areas;
+}
+
+class ThemedWindow : public ::testing::TestWithParam<bool> {
+ protected:
+  ThemedWindow() : desktop(QApplication::palette()) {
+    if (GetParam()) QApplication::setPalette(DarkDesktopPalette());
+  }
+  ~ThemedWindow() override { QApplication::setPalette(desktop); }
+  QPalette desktop;
+};
+
+TEST_P(ThemedWindow, EveryTextKeepsAtLeastAaContrast) {
+  Form1 window;
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  for (ValueField k = 0; k < ValueFieldCount; ++k) window.setValueText(k, "188");
+  window.selectWeapon(1);  // a selected row, drawn in the highlight colours
+  const QImage shot = window.grab().toImage();
+  for (const auto& [name, area] : TextAreas(window)) {
+    EXPECT_GE(TextContrast(shot, area), 4.5) << name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(LightAndDark, ThemedWindow, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Dark" : "Light"; });
+
+TEST(WindowAccessibility, EveryControlThatTakesFocusHasAName) {
+  Form1 window;
+  window.show();
+  int named = 0;
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(&window)) continue;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(accessible, nullptr) << control->objectName().toStdString();
+    EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+        << control->objectName().toStdString();
+    ++named;
+  }
+  EXPECT_EQ(named, 2 + 1 + 7 * 3 + 8);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Named<QWidget>(window, "lstWeapons"))
+                ->text(QAccessible::Name),
+            "Weapons");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Named<QWidget>(window, "Text12"))
+                ->text(QAccessible::Name),
+            "Weapon Sound Effect");
+}
+
+TEST(WindowKeyboard, AltOAndAltSPressOpenAndSave) {
+  Form1 window;
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_EQ(Named<QToolButton>(window, "cmdOpen")->text(), "Open");
+  EXPECT_EQ(Named<QToolButton>(window, "cmdSave")->text(), "Save");
+
+  bool dialogShown = false;
+  testing::CancelFileDialog(window.cdlSNES().dialog(), [&] { dialogShown = true; });
+  QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);
+  QTRY_VERIFY(dialogShown);
+
+  testing::MessageBoxCatcher messages;
+  QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+  QTRY_COMPARE(messages.texts().size(), 1);
+  EXPECT_TRUE(messages.texts()[0].startsWith("No ROM image is open"));
+}
+
+}  // namespace
+}  // namespace quorvane
