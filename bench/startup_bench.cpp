@@ -5,6 +5,8 @@
 
 #include <chrono>
 
+#include "bench/spread.h"
+
 extern char** environ;
 
 namespace quorvane::bench {
@@ -32,8 +34,8 @@ void StartUp(benchmark::State& state, const char* mode) {
   state.counters["peak_KiB"] = static_cast<double>(peak);
 }
 
-BENCHMARK_CAPTURE(StartUp, BareQtWindow, "bare")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartUp, Form1, "form1")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartUp, BareQtWindow, "bare")->Apply(WithSpread)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartUp, Form1, "form1")->Apply(WithSpread)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quorvane::bench

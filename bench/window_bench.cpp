@@ -6,6 +6,7 @@
 #include <array>
 
 #include "bench/raw_floor.h"
+#include "bench/spread.h"
 #include "editor/weapon_editor.h"
 #include "tests/fake_view.h"
 #include "ui/form1.h"
@@ -58,7 +59,7 @@ void LoadFloor(benchmark::State& state) {
   WeaponIndex index = Weapon;
   for (auto _ : state) bare.show(RawRead(ScratchImage(), *RecordPosition(Alternate(index))));
 }
-BENCHMARK(LoadFloor);
+BENCHMARK(LoadFloor)->Apply(WithSpread);
 
 // The real window as the editor's view, with the scratch image chosen.
 struct WindowOnImage {
@@ -77,14 +78,14 @@ void LoadWeaponInWindow(benchmark::State& state) {
   WeaponIndex index = Weapon;
   for (auto _ : state) shown.editor.LoadWeapon(Alternate(index));
 }
-BENCHMARK(LoadWeaponInWindow);
+BENCHMARK(LoadWeaponInWindow)->Apply(WithSpread);
 
 void SaveFloor(benchmark::State& state) {
   BareWidgets bare;
   bare.show(RawRead(ScratchImage(), *RecordPosition(Weapon)));
   for (auto _ : state) RawWrite(ScratchImage(), *RecordPosition(Weapon), bare.collect());
 }
-BENCHMARK(SaveFloor);
+BENCHMARK(SaveFloor)->Apply(WithSpread);
 
 void SaveWeaponInWindow(benchmark::State& state) {
   WindowOnImage shown;
@@ -92,7 +93,7 @@ void SaveWeaponInWindow(benchmark::State& state) {
   shown.editor.LoadWeapon(Weapon);
   for (auto _ : state) shown.editor.SaveWeapon();
 }
-BENCHMARK(SaveWeaponInWindow);
+BENCHMARK(SaveWeaponInWindow)->Apply(WithSpread);
 
 }  // namespace
 }  // namespace quorvane::bench

@@ -23,7 +23,9 @@ quorvane_install_missing() {
 }
 
 QUORVANE_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
-QUORVANE_TEST_PACKAGES=(libgtest-dev libbenchmark-dev strace util-linux)
+QUORVANE_TEST_PACKAGES=(libgtest-dev strace util-linux)
+QUORVANE_BENCH_PACKAGES=(libbenchmark-dev)
+QUORVANE_PACKAGING_PACKAGES=(dpkg-dev fakeroot file lintian appstream desktop-file-utils)
 QUORVANE_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 # Configures (when needed) and builds into the given folder; extra arguments go to cmake.

@@ -15,7 +15,7 @@ if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
 fi
 quorvane_build build-windows/core -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_PREFIX_PATH="$gtest" -DCMAKE_FIND_ROOT_PATH="$gtest" \
-  -DQUORVANE_WINDOW=OFF -DQUORVANE_TESTS=ON
+  -DQUORVANE_WINDOW=OFF -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON
 
 tests="$QUORVANE_ROOT/build-windows/core/tests"
 quorvane_copy_mingw_runtime "$tests"

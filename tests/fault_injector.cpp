@@ -13,7 +13,8 @@
 
 extern "C" {
 int __real_open(const char* path, int flags, ...);
-int __real_fstat(int descriptor, struct stat* info);
+int __real_statx(int descriptor, const char* path, int flags, unsigned int mask,
+                 struct statx* info);
 ssize_t __real_pread(int descriptor, void* buffer, size_t count, off_t offset);
 ssize_t __real_pwrite(int descriptor, const void* buffer, size_t count, off_t offset);
 int __real_fdatasync(int descriptor);
@@ -92,11 +93,12 @@ int __wrap_open(const char* path, int flags, ...) {
   return descriptor;
 }
 
-int __wrap_fstat(int descriptor, struct stat* info) {
-  if (!injector::Watched(descriptor)) return __real_fstat(descriptor, info);
+int __wrap_statx(int descriptor, const char* path, int flags, unsigned int mask,
+                 struct statx* info) {
+  if (!injector::Watched(descriptor)) return __real_statx(descriptor, path, flags, mask, info);
   const Fault* fault = injector::Next(SysCall::Inspect);
   if (fault != nullptr && fault->error != 0) return injector::Failing(fault->error);
-  return __real_fstat(descriptor, info);
+  return __real_statx(descriptor, path, flags, mask, info);
 }
 
 ssize_t __wrap_pread(int descriptor, void* buffer, size_t count, off_t offset) {

@@ -10,7 +10,7 @@
 namespace quorvane {
 namespace {
 
-// glibc makes fstat through newfstatat or statx, depending on its version.
+// The file-type check is statx on Linux, fstat (or newfstatat) elsewhere.
 std::string Normalized(const std::string& call) {
   return call == "newfstatat" || call == "statx" ? "fstat" : call;
 }

@@ -5,7 +5,7 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Quorvane");
-  QApplication::setDesktopFileName("quorvane");
+  QApplication::setDesktopFileName("io.github.quorvane.quorvane");
   quorvane::Form1 window;
   window.show();
   return QApplication::exec();

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the Debian package into build-package/ and checks it: lintian with no
+# error or warning, the AppStream metainfo and the desktop entry valid.
+source "$(dirname "$0")/setup.sh"
+quorvane_install_missing "${QUORVANE_BUILD_PACKAGES[@]}" "${QUORVANE_PACKAGING_PACKAGES[@]}"
+folder="$QUORVANE_ROOT/build-package"
+# Debian's own hardened build flags, as a distribution would build it.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+quorvane_build build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DQUORVANE_WERROR=ON \
+  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
+rm -f "$folder"/*.deb
+(cd "$folder" && cpack -G DEB)
+package="$(ls "$folder"/quorvane_*.deb)"
+echo "Checking $package"
+lintian --fail-on error,warning "$package"
+appstreamcli validate --no-net "$QUORVANE_ROOT/packaging/io.github.quorvane.quorvane.metainfo.xml"
+desktop-file-validate "$QUORVANE_ROOT/packaging/io.github.quorvane.quorvane.desktop"
