@@ -26,7 +26,7 @@ QUORVANE_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fo
 QUORVANE_TEST_PACKAGES=(libgtest-dev strace util-linux)
 QUORVANE_BENCH_PACKAGES=(libbenchmark-dev)
 QUORVANE_PACKAGING_PACKAGES=(dpkg-dev fakeroot file lintian appstream desktop-file-utils)
-QUORVANE_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
+QUORVANE_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 qt6-base-dev xz-utils)
 
 # Configures (when needed) and builds into the given folder; extra arguments go to cmake.
 quorvane_build() {
@@ -36,26 +36,3 @@ quorvane_build() {
   cmake --build "$QUORVANE_ROOT/$folder"
 }
 
-# Puts MinGW's runtime DLLs beside the programs in the given folder.
-quorvane_copy_mingw_runtime() {
-  cp -f /usr/lib/gcc/x86_64-w64-mingw32/12-posix/{libstdc++-6.dll,libgcc_s_seh-1.dll} \
-    /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$1/"
-}
-
-# Runs a Windows program under Wine with no display, in a fresh Wine prefix,
-# as an unprivileged user: Wine run as root ignores the read-only attribute.
-quorvane_run_under_wine() {
-  local prefix as_user=()
-  prefix="$(mktemp -d /tmp/quorvane-wine-XXXXXX)"
-  if [ "$(id -u)" -eq 0 ]; then
-    chown nobody "$prefix"
-    as_user=(runuser -u nobody --)
-  fi
-  local wine_env=(env -u DISPLAY HOME="$prefix" WINEPREFIX="$prefix" WINEDEBUG=-all)
-  local status=0
-  "${as_user[@]}" "${wine_env[@]}" wine "$@" || status=$?
-  # The prefix goes only once Wine has finished writing it.
-  "${as_user[@]}" "${wine_env[@]}" wineserver -w
-  rm -rf "$prefix"
-  return "$status"
-}

@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
-# Cross-builds the core (rom/, editor/) and its tests for 64-bit Windows with
-# MinGW-w64 and runs them under Wine, as an unprivileged user (Wine run as
-# root ignores the read-only attribute) in a Wine prefix of its own, with no
-# display. Exits non-zero when any test fails.
-source "$(dirname "$0")/setup.sh"
+# Cross-builds for 64-bit Windows with MinGW-w64 and runs the tests under Wine,
+# with no display, as an unprivileged user:
+# 1. the core (rom/, editor/) alone, built without Qt, and its tests;
+# 2. the whole program with the Qt for MinGW, and its window tests on Qt's
+#    offscreen platform.
+# Exits non-zero when any test fails.
+source "$(dirname "$0")/windows-setup.sh"
 quorvane_install_missing "${QUORVANE_WINDOWS_PACKAGES[@]}"
 
-toolchain="$QUORVANE_ROOT/cmake/mingw-w64-x86_64.cmake"
-gtest="$QUORVANE_ROOT/build-windows/googletest"
-if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
-  cmake -S /usr/src/googletest -B "$gtest-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest"
-  cmake --build "$gtest-build" --target install
-fi
-quorvane_build build-windows/core -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DCMAKE_PREFIX_PATH="$gtest" -DCMAKE_FIND_ROOT_PATH="$gtest" \
+quorvane_windows_gtest
+quorvane_build build-windows/core -DCMAKE_TOOLCHAIN_FILE="$QUORVANE_TOOLCHAIN" \
+  -DCMAKE_PREFIX_PATH="$QUORVANE_WINDOWS_GTEST" -DCMAKE_FIND_ROOT_PATH="$QUORVANE_WINDOWS_GTEST" \
   -DQUORVANE_WINDOW=OFF -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON
+quorvane_windows_build_full
 
-tests="$QUORVANE_ROOT/build-windows/core/tests"
-quorvane_copy_mingw_runtime "$tests"
-quorvane_run_under_wine "$tests/quorvane_core_tests.exe"
+run="$(quorvane_wine_folder)"
+trap 'rm -rf "$run"' EXIT
+cp "$QUORVANE_WINDOWS/core/tests/quorvane_core_tests.exe" "$QUORVANE_WINDOWS/full/tests/quorvane_window_tests.exe" "$run/"
+quorvane_windows_runtime "$run" qoffscreen
+cp -f "$QUORVANE_WINDOWS_QT/bin/Qt6Test.dll" "$run/"
+cd "$run"
+quorvane_run_under_wine wine quorvane_core_tests.exe
+# The offscreen platform has no fonts of its own on Windows; it gets the
+# same DejaVu faces as on Linux.
+QUORVANE_FONT_DIR='Z:\usr\share\fonts\truetype\dejavu' quorvane_run_under_wine wine quorvane_window_tests.exe
+cp -f quorvane-window.png "$QUORVANE_WINDOWS/quorvane-window-wine.png"

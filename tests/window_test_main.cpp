@@ -8,6 +8,14 @@
 // run or other program changes how the dialog starts.
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+  // On Windows the offscreen platform finds no fonts unless told where they
+  // are, and Wine passes no QT_ variable in from outside.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+    const QByteArray given = qgetenv("QUORVANE_FONT_DIR");
+    qputenv("QT_QPA_FONTDIR", given.isEmpty() ? qgetenv("SystemRoot") + "\\Fonts" : given);
+  }
+#endif
   QTemporaryDir settings;
   qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
   qputenv("XDG_RUNTIME_DIR", settings.path().toUtf8());

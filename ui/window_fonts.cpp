@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QStringList>
 
 namespace quorvane {
 
@@ -15,8 +16,12 @@ constexpr double SmallestPoints = 6.0;
 // Asking for the one family is far cheaper at start-up than listing them all.
 bool HasClassicFamily() { return QFontInfo(QFont(ClassicFamily)).family() == ClassicFamily; }
 
+// Fontconfig knows the condensed face by its own family name; font databases
+// without it (Qt's own, on Windows) know it as a stretch of "DejaVu Sans".
 QFont CompactSansSerif() {
-  QFont font("DejaVu Sans Condensed");
+  QFont font;
+  font.setFamilies({QString("DejaVu Sans Condensed"), QString("DejaVu Sans")});
+  font.setStretch(QFont::Condensed);
   font.setStyleHint(QFont::SansSerif);
   return font;
 }
