@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Builds everything into build/ and runs the whole test suite, then the same
-# suite built with the address and undefined-behaviour sanitizers into
-# build-sanitize/, then the core's tests cross-built for Windows under Wine,
-# then builds the Debian package and checks it; exits non-zero when any test
-# fails, any finding is made or any check complains.
+# Builds and runs everything the project promises, in turn:
+# 1. the whole suite in build/;
+# 2. the same suite with the address and undefined-behaviour sanitizers in
+#    build-sanitize/;
+# 3. the core and window suites cross-built for Windows, under Wine;
+# 4. the Windows zip, unpacked and started under Wine on a virtual display;
+# 5. the Debian package, checked with lintian, appstreamcli and
+#    desktop-file-validate.
+# Exits non-zero when any test fails, any finding is made or any check complains.
 source "$(dirname "$0")/scripts/setup.sh"
 quorvane_install_missing "${QUORVANE_BUILD_PACKAGES[@]}" "${QUORVANE_TEST_PACKAGES[@]}" \
   "${QUORVANE_BENCH_PACKAGES[@]}"
@@ -13,4 +17,5 @@ quorvane_build build-sanitize -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON -DQUORVAN
   -DCMAKE_BUILD_TYPE=Debug
 ctest --test-dir "$QUORVANE_ROOT/build-sanitize" --output-on-failure
 "$QUORVANE_ROOT/scripts/test-windows.sh"
+"$QUORVANE_ROOT/scripts/test-windows-zip.sh"
 "$QUORVANE_ROOT/scripts/package.sh"

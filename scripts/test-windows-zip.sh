@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Windows zip, unpacks it into a fresh folder and starts the
+# program from there under Wine, on the real "windows" platform on a virtual
+# X display, as an unprivileged user. Checks, as a user would see them:
+# 1. the window titled "Quorvane" appears, with a client area of 514x595;
+# 2. Save before Open shows the warning box;
+# 3. a file opened through Wine's native dialog shows its bytes (read back
+#    through the clipboard: a click in a value box selects it, Ctrl+C copies);
+# then closes the program with Alt+F4 and expects it to end normally.
+source "$(dirname "$0")/windows-setup.sh"
+quorvane_install_missing "${QUORVANE_WINDOWS_PACKAGES[@]}" zip unzip xvfb xauth xdotool x11-utils xclip
+
+zip="$("$QUORVANE_ROOT/scripts/package-windows.sh" | tail -n 1)"
+run="$(quorvane_wine_folder)"
+trap 'rm -rf "$run"' EXIT
+unzip -q "$zip" -d "$run"
+program="$run/$(basename "$zip" .zip)"
+image="$run/game.sfc"
+head -c 3145728 /dev/urandom > "$image"
+chown --reference="$run" "$image"
+fists_first_byte="$(od -An -tu1 -j $((0x2CE600)) -N1 "$image" | tr -d ' ')"
+
+export program image fists_first_byte
+xvfb-run -a -s "-screen 0 1024x768x24 -ac" bash "$QUORVANE_ROOT/scripts/drive-windows-program.sh"
