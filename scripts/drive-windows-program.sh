@@ -25,11 +25,11 @@ dialog_shown() { xwininfo -root -tree | grep -q '"quorvane.exe" "quorvane.exe") 
 
 # Puts a mark on the clipboard, sends Ctrl+C, and prints what replaced the mark.
 copied_text() {
-  echo -n "quorvane-mark" | xclip -selection clipboard
+  echo -n "quorvane-mark" | xclip -selection clipboard -t UTF8_STRING
   xdotool key ctrl+c
   local text tries=20
   while [ "$tries" -gt 0 ]; do
-    text="$(xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true)"
+    text="$(timeout 2 xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true)"
     [ -n "$text" ] && [ "$text" != "quorvane-mark" ] && { echo "$text"; return 0; }
     tries=$((tries - 1))
     sleep 0.25
@@ -67,11 +67,15 @@ wait_for dialog_shown || fail "Open showed no file dialog"
 sleep 1
 xdotool type --delay 20 "Z:${image//\//\\}"
 xdotool key Return
+# txtValue(0): Frame1 at (104, 64), the box at (56, 40) in it, 25x19. A click
+# selects its text; the weapon may still be loading, so look again until then.
+first_value_shown() {
+  xdotool mousemove $((left + 104 + 56 + 12)) $((top + 64 + 40 + 9)) click 1
+  shown="$(copied_text)" && [ "$shown" = "$fists_first_byte" ]
+}
+shown=""
 sleep 2
-# txtValue(0): Frame1 at (104, 64), the box at (56, 40) in it, 25x19.
-xdotool mousemove $((left + 104 + 56 + 12)) $((top + 64 + 40 + 9)) click 1
-shown="$(copied_text)" || fail "the first value box's text could not be copied"
-[ "$shown" = "$fists_first_byte" ] || fail "the first value box shows '$shown', the file holds $fists_first_byte"
+wait_for first_value_shown || fail "the first value box shows '$shown', the file holds $fists_first_byte"
 echo "PASSED: the file opened through the dialog shows its bytes ($shown)"
 
 if [ -n "${QUORVANE_WINE_SCREENSHOT:-}" ] && command -v import >/dev/null; then

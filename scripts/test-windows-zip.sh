@@ -21,4 +21,5 @@ chown --reference="$run" "$image"
 fists_first_byte="$(od -An -tu1 -j $((0x2CE600)) -N1 "$image" | tr -d ' ')"
 
 export program image fists_first_byte
-xvfb-run -a -s "-screen 0 1024x768x24 -ac" bash "$QUORVANE_ROOT/scripts/drive-windows-program.sh"
+# A program that stops answering must fail the run, not hang it.
+timeout 300 xvfb-run -a -s "-screen 0 1024x768x24 -ac" bash "$QUORVANE_ROOT/scripts/drive-windows-program.sh"
