@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "rom/weapon_table.h"
@@ -20,7 +21,7 @@ using testing::ScratchRom;
 
 constexpr WeaponRecord Sample{1, 2, 3, 4, 5, 6, 7, 8};
 
-// Another program's handle on the image, with the sharing it allows.
+// A handle on the image such as another program holds, with the sharing it allows.
 class ForeignHandle {
  public:
   ForeignHandle(const std::string& path, DWORD access, DWORD share)
@@ -33,11 +34,63 @@ class ForeignHandle {
   HANDLE handle_;
 };
 
-TEST(WindowsFile, AnImageHeldWithoutSharingFailsEveryOperationAndIsToldAsBusy) {
+constexpr const wchar_t* HeldEvent = L"quorvane-test-image-held";
+constexpr const wchar_t* ReleaseEvent = L"quorvane-test-image-release";
+constexpr const char* HolderVariable = "QUORVANE_HOLD_IMAGE";
+
+// Runs only in the child process that the test below starts: holds the image
+// open, sharing nothing, until told to let go.
+TEST(WindowsFileHolder, HoldsTheImageWithoutSharing) {
+  const char* image = std::getenv(HolderVariable);
+  if (image == nullptr) GTEST_SKIP() << "runs only as the other program of the test below";
+  const ForeignHandle exclusive(image, GENERIC_READ, 0);
+  ASSERT_TRUE(exclusive.held());
+  const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, ReleaseEvent);
+  SetEvent(OpenEventW(EVENT_MODIFY_STATE, FALSE, HeldEvent));
+  WaitForSingleObject(release, 60000);
+}
+
+// Another process of this same program, holding the image.
+class OtherProgram {
+ public:
+  explicit OtherProgram(const std::string& image) {
+    held_ = CreateEventW(nullptr, TRUE, FALSE, HeldEvent);
+    release_ = CreateEventW(nullptr, TRUE, FALSE, ReleaseEvent);
+    SetEnvironmentVariableA(HolderVariable, image.c_str());
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) +
+                           L"\" --gtest_filter=WindowsFileHolder.HoldsTheImageWithoutSharing";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    started_ = CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &startup, &process_);
+    SetEnvironmentVariableA(HolderVariable, nullptr);
+  }
+  ~OtherProgram() {
+    SetEvent(release_);
+    if (started_) {
+      WaitForSingleObject(process_.hProcess, 60000);
+      CloseHandle(process_.hProcess);
+      CloseHandle(process_.hThread);
+    }
+    CloseHandle(held_);
+    CloseHandle(release_);
+  }
+  bool holding() const { return started_ && WaitForSingleObject(held_, 60000) == WAIT_OBJECT_0; }
+
+ private:
+  HANDLE held_;
+  HANDLE release_;
+  PROCESS_INFORMATION process_{};
+  bool started_ = false;
+};
+
+TEST(WindowsFile, AnImageAnotherProgramHoldsWithoutSharingIsToldAsBusy) {
   ScratchRom rom;
   {
-    const ForeignHandle exclusive(rom.path, GENERIC_READ, 0);
-    ASSERT_TRUE(exclusive.held());
+    const OtherProgram other(rom.path);
+    ASSERT_TRUE(other.holding());
     for (const auto& operation : std::vector<std::function<void()>>{
              [&] { CheckFileOpens(rom.path); }, [&] { ReadWeaponRecord(rom.path, 0); },
              [&] { WriteWeaponRecord(rom.path, 0, Sample); }}) {
