@@ -33,6 +33,27 @@ auto RetryingInterrupted(Call call) {
   return result;
 }
 
+// What a transfer that moved nothing means: for a read, the end of the file;
+// for a write, a failure without a reason, which would otherwise repeat for ever.
+enum class EmptyTransfer { EndOfFile, Failure };
+
+// Repeats the transfer from where it stopped until all of it has moved,
+// carrying on after interruptions and short counts.
+template <typename Move>
+Transfer MovingAll(std::size_t size, EmptyTransfer empty, Move move) {
+  Transfer done;
+  while (done.moved < size) {
+    const ssize_t count = move(done.moved);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) done.error = LastError();
+    if (count == 0 && empty == EmptyTransfer::Failure)
+      done.error = std::make_error_code(std::errc::io_error);
+    if (count <= 0) break;
+    done.moved += static_cast<std::size_t>(count);
+  }
+  return done;
+}
+
 bool WriteAccessRefused(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
 int Descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
@@ -93,33 +114,17 @@ std::error_code OsFile::inspect(FileKind& kind, std::int64_t& length) const {
 #endif
 
 Transfer OsFile::readAt(std::int64_t position, std::span<std::uint8_t> buffer) const {
-  Transfer done;
-  while (done.moved < buffer.size()) {
-    const ssize_t count =
-        ::pread(Descriptor(handle_), buffer.data() + done.moved, buffer.size() - done.moved,
-                static_cast<off_t>(position + static_cast<std::int64_t>(done.moved)));
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) done.error = LastError();
-    if (count <= 0) break;  // a failure, or the end of the file
-    done.moved += static_cast<std::size_t>(count);
-  }
-  return done;
+  return MovingAll(buffer.size(), EmptyTransfer::EndOfFile, [&](std::size_t moved) {
+    return ::pread(Descriptor(handle_), buffer.data() + moved, buffer.size() - moved,
+                   static_cast<off_t>(position + static_cast<std::int64_t>(moved)));
+  });
 }
 
 Transfer OsFile::writeAt(std::int64_t position, std::span<const std::uint8_t> bytes) const {
-  Transfer done;
-  while (done.moved < bytes.size()) {
-    const ssize_t count =
-        ::pwrite(Descriptor(handle_), bytes.data() + done.moved, bytes.size() - done.moved,
-                 static_cast<off_t>(position + static_cast<std::int64_t>(done.moved)));
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) done.error = LastError();
-    // Writing nothing without a reason would otherwise repeat for ever.
-    if (count == 0) done.error = std::make_error_code(std::errc::io_error);
-    if (count <= 0) break;
-    done.moved += static_cast<std::size_t>(count);
-  }
-  return done;
+  return MovingAll(bytes.size(), EmptyTransfer::Failure, [&](std::size_t moved) {
+    return ::pwrite(Descriptor(handle_), bytes.data() + moved, bytes.size() - moved,
+                    static_cast<off_t>(position + static_cast<std::int64_t>(moved)));
+  });
 }
 
 std::error_code OsFile::sync() const {

@@ -24,11 +24,9 @@ class RomErrorCategory : public std::error_category {
 
 }  // namespace
 
-const std::error_category& RomCategory() {
+std::error_code make_error_code(RomErrc error) {
   static const RomErrorCategory category;
-  return category;
+  return {static_cast<int>(error), category};
 }
-
-std::error_code make_error_code(RomErrc error) { return {static_cast<int>(error), RomCategory()}; }
 
 }  // namespace quorvane

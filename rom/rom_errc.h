@@ -11,7 +11,6 @@ enum class RomErrc {
   FileTooShort,
 };
 
-const std::error_category& RomCategory();
 std::error_code make_error_code(RomErrc error);
 
 }  // namespace quorvane

@@ -5,7 +5,18 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 QUORVANE_WINDOWS="$QUORVANE_ROOT/build-windows"
 QUORVANE_TOOLCHAIN="$QUORVANE_ROOT/cmake/mingw-w64-x86_64.cmake"
-QUORVANE_QT_ARCHIVE="${QUORVANE_QT_ARCHIVE:-$QUORVANE_ROOT/../shared/toolchains/qt6.4.2-mingw-w64.tar.xz}"
+# The shared toolchains lie beside the checkout; a fresh clone of a local
+# checkout finds them beside the checkout it was cloned from.
+quorvane_default_qt_archive() {
+  local archive="shared/toolchains/qt6.4.2-mingw-w64.tar.xz" origin
+  origin="$(git -C "$QUORVANE_ROOT" remote get-url origin 2>/dev/null || true)"
+  if [ ! -f "$QUORVANE_ROOT/../$archive" ] && [ -d "$origin" ]; then
+    echo "$origin/../$archive"
+  else
+    echo "$QUORVANE_ROOT/../$archive"
+  fi
+}
+QUORVANE_QT_ARCHIVE="${QUORVANE_QT_ARCHIVE:-$(quorvane_default_qt_archive)}"
 QUORVANE_WINDOWS_QT="$QUORVANE_WINDOWS/qt6-mingw-w64"
 QUORVANE_WINDOWS_GTEST="$QUORVANE_WINDOWS/googletest"
 QUORVANE_MINGW_RUNTIME=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll

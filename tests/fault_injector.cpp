@@ -53,6 +53,16 @@ int Failing(int error) {
   return -1;
 }
 
+// Makes the real call on a descriptor opened on the image, unless the plan has
+// it fail; the call is handed the planned fault, so that it can be cut short.
+template <typename Real>
+auto OnDescriptor(int descriptor, SysCall call, Real real) -> decltype(real(nullptr)) {
+  if (!Watched(descriptor)) return real(nullptr);
+  const Fault* fault = Next(call);
+  if (fault != nullptr && fault->error != 0) return Failing(fault->error);
+  return real(fault);
+}
+
 size_t Shortened(const Fault* fault, size_t count) {
   if (fault == nullptr || fault->shortCount < 0) return count;
   return std::min(count, static_cast<size_t>(fault->shortCount));
@@ -95,38 +105,31 @@ int __wrap_open(const char* path, int flags, ...) {
 
 int __wrap_statx(int descriptor, const char* path, int flags, unsigned int mask,
                  struct statx* info) {
-  if (!injector::Watched(descriptor)) return __real_statx(descriptor, path, flags, mask, info);
-  const Fault* fault = injector::Next(SysCall::Inspect);
-  if (fault != nullptr && fault->error != 0) return injector::Failing(fault->error);
-  return __real_statx(descriptor, path, flags, mask, info);
+  return injector::OnDescriptor(descriptor, SysCall::Inspect, [&](const Fault*) {
+    return __real_statx(descriptor, path, flags, mask, info);
+  });
 }
 
 ssize_t __wrap_pread(int descriptor, void* buffer, size_t count, off_t offset) {
-  if (!injector::Watched(descriptor)) return __real_pread(descriptor, buffer, count, offset);
-  const Fault* fault = injector::Next(SysCall::Read);
-  if (fault != nullptr && fault->error != 0) return injector::Failing(fault->error);
-  return __real_pread(descriptor, buffer, injector::Shortened(fault, count), offset);
+  return injector::OnDescriptor(descriptor, SysCall::Read, [&](const Fault* fault) {
+    return __real_pread(descriptor, buffer, injector::Shortened(fault, count), offset);
+  });
 }
 
 ssize_t __wrap_pwrite(int descriptor, const void* buffer, size_t count, off_t offset) {
-  if (!injector::Watched(descriptor)) return __real_pwrite(descriptor, buffer, count, offset);
-  const Fault* fault = injector::Next(SysCall::Write);
-  if (fault != nullptr && fault->error != 0) return injector::Failing(fault->error);
-  return __real_pwrite(descriptor, buffer, injector::Shortened(fault, count), offset);
+  return injector::OnDescriptor(descriptor, SysCall::Write, [&](const Fault* fault) {
+    return __real_pwrite(descriptor, buffer, injector::Shortened(fault, count), offset);
+  });
 }
 
 int __wrap_fdatasync(int descriptor) {
-  if (!injector::Watched(descriptor)) return __real_fdatasync(descriptor);
-  const Fault* fault = injector::Next(SysCall::Sync);
-  if (fault != nullptr && fault->error != 0) return injector::Failing(fault->error);
-  return __real_fdatasync(descriptor);
+  return injector::OnDescriptor(descriptor, SysCall::Sync,
+                                [&](const Fault*) { return __real_fdatasync(descriptor); });
 }
 
 int __wrap_ftruncate(int descriptor, off_t length) {
-  if (!injector::Watched(descriptor)) return __real_ftruncate(descriptor, length);
-  const Fault* fault = injector::Next(SysCall::Truncate);
-  if (fault != nullptr && fault->error != 0) return injector::Failing(fault->error);
-  return __real_ftruncate(descriptor, length);
+  return injector::OnDescriptor(descriptor, SysCall::Truncate,
+                                [&](const Fault*) { return __real_ftruncate(descriptor, length); });
 }
 
 // Linux releases the descriptor even when close reports an error, so the real
