@@ -1,5 +1,4 @@
-// Window behaviour that needs POSIX to set up: device files, and a file-size
-// limit set with prlimit.
+// The real window under a file-size limit set with prlimit.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -14,22 +13,8 @@
 namespace quorvane {
 namespace {
 
-TEST(PosixWindow, ADeviceIsRefusedAsNotARegularFile) {
-  Form1 window;
-  window.show();
-  testing::MessageBoxCatcher messages;
-  testing::AnswerFileDialog(window.cdlSNES().dialog(), "/dev/zero");
-  QTest::mouseClick(testing::Named<QToolButton>(window, "cmdOpen"), Qt::LeftButton);
-  ASSERT_EQ(messages.texts().size(), 1);
-  EXPECT_TRUE(messages.texts()[0].startsWith("Could not open this file:\n/dev/zero"));
-  EXPECT_TRUE(messages.texts()[0].contains("Is a character device, not a regular file."));
-  EXPECT_EQ(window.valueText(0), "");
-  EXPECT_EQ(window.selectedWeapon(), -1);
-  EXPECT_EQ(testing::HandlesOpenOn("/dev/zero"), 0);
-}
-
-// The real window under a file-size limit: Save must report "File too large"
-// and the program must live on with the user's edits.
+// Save must report "File too large" and the program must live on with the
+// user's edits.
 constexpr const char* ImageVariable = "QUORVANE_LIMITED_IMAGE";
 
 // Runs only inside the limited child that the test below starts.
