@@ -54,7 +54,13 @@ Transfer MovingAll(std::size_t size, EmptyTransfer empty, Move move) {
   return done;
 }
 
-bool WriteAccessRefused(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+// Refused write access, or a read lease that another program (a file server
+// with oplocks, an NFS delegation) holds: the non-blocking read-write open
+// then fails with EWOULDBLOCK while reading is still allowed.
+bool WriteAccessUnavailable(int error) {
+  return error == EACCES || error == EPERM || error == EROFS || error == EAGAIN ||
+         error == EWOULDBLOCK;
+}
 
 int Descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
 
@@ -76,7 +82,7 @@ OsFile::OsFile(const std::string& utf8Name, OpenPurpose purpose) {
       RetryingInterrupted([&] { return ::open(utf8Name.c_str(), flags, NewFileMode); });
   const int openErrno = errno;
   // A file the user may only read is still worth showing.
-  if (descriptor < 0 && purpose != OpenPurpose::Write && WriteAccessRefused(openErrno)) {
+  if (descriptor < 0 && purpose != OpenPurpose::Write && WriteAccessUnavailable(openErrno)) {
     descriptor =
         RetryingInterrupted([&] { return ::open(utf8Name.c_str(), O_RDONLY | CommonFlags); });
   }

@@ -1,5 +1,6 @@
 // File-layer failures that need POSIX to set up: dropped privileges, special
 // files, file-size limits and a really full file system.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -7,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "rom/rom_errc.h"
@@ -88,6 +90,27 @@ TEST(PosixFile, DevicesAndPipesAreRefusedBeforeAnythingMoves) {
     }
     EXPECT_EQ(HandlesOpenOn(name), 0) << name;
   }
+}
+
+// Another program's read lease (as a file server takes for an oplock) refuses
+// a non-blocking read-write open with EWOULDBLOCK; viewing must still work.
+TEST(PosixFile, AnImageUnderAReadLeaseCanBeShownButNotSaved) {
+  ScratchRom rom;
+  const WeaponRecord expected = testing::RecordIn(rom.original, 5);
+  const int outcome = ExitCodeInChild([&] {
+    // The lease's break notice would end the child otherwise.
+    std::signal(SIGIO, SIG_IGN);
+    const int holder = ::open(rom.path.c_str(), O_RDONLY);
+    if (holder < 0 || ::fcntl(holder, F_SETLEASE, F_RDLCK) != 0) return 10;
+    if (FailureOf([&] { CheckFileOpens(rom.path); })) return 11;
+    if (ReadWeaponRecord(rom.path, 5) != expected) return 12;
+    const auto failure = FailureOf([&] { WriteWeaponRecord(rom.path, 5, Sample); });
+    if (!failure || failure->code() != std::errc::resource_unavailable_try_again) return 13;
+    ::close(holder);
+    return HandlesOpenOn(rom.path) == 0 ? 0 : 14;
+  });
+  EXPECT_EQ(outcome, 0);
+  EXPECT_EQ(ReadFile(rom.path), rom.original);
 }
 
 // The child sets a file-size limit and installs no signal handler: the file
