@@ -35,7 +35,12 @@ void NormalizeValueText(EditorView& view, ValueField field) {
   if (const std::string text = view.valueText(field); !AllDigits(text)) {
     view.setValueText(field, DigitsOf(text));
   }
-  if (view.valueText(field).empty()) view.setValueText(field, "0");
+  if (view.valueText(field).empty()) {
+    view.setValueText(field, "0");
+    // The "0" is a stand-in, not a number the user typed: the next digit
+    // replaces it instead of following it ("0" then "200" would read "020").
+    view.selectValueRange(field, 0, 1);
+  }
   if (SaturatedNumber(view.valueText(field)) > LargestByte) view.setValueText(field, "255");
 
   std::string hex = HexMirrorText(SaturatedNumber(view.valueText(field)));

@@ -45,6 +45,15 @@ TEST(ChangeRuleNesting, EachCorrectionRunsTheRuleAgainBeforeTheOuterRunGoesOn) {
   EXPECT_EQ(rig.view.hexText(0), "00");
 }
 
+TEST(ChangeRule, AnEmptiedBoxIsReadyForTheNextNumber) {
+  EditorRig rig;
+  rig.view.typeValue(2, "69");
+  rig.view.typeValue(2, "");
+  EXPECT_EQ(rig.view.valueText(2), "0");
+  rig.view.typeOverSelection(2, "200");
+  EXPECT_EQ(rig.view.valueText(2), "200");
+}
+
 TEST(ClickRule, SelectsTheWholeTextSoTypingReplacesIt) {
   EditorRig rig;
   rig.view.typeValue(3, "120");
