@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QCheckBox>
 #include <QDir>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -170,11 +172,28 @@ TEST_F(Window, ValueBoxesTakeDigitsOnly) {
   EXPECT_EQ(value(2)->text(), "12");
   QApplication::clipboard()->setText("x9");
   QTest::keySequence(value(2), QKeySequence::Paste);
-  EXPECT_EQ(value(2)->text(), "12");
-  QTest::keyClick(value(2), Qt::Key_Backspace);
-  QTest::keyClick(value(2), Qt::Key_Backspace);
+  EXPECT_EQ(value(2)->text(), "129");  // a paste keeps its digits, as many as fit
+  for (int i = 0; i < 3; ++i) QTest::keyClick(value(2), Qt::Key_Backspace);
   EXPECT_EQ(value(2)->text(), "0");
   EXPECT_EQ(hex(2)->text(), "00");
+
+  // An input method may name a place past the end of the text.
+  value(2)->setText("69");
+  QInputMethodEvent pastTheEnd;
+  pastTheEnd.setCommitString("7", 1, 0);
+  QApplication::sendEvent(value(2), &pastTheEnd);
+  EXPECT_EQ(value(2)->text(), "255");  // "697", with no blank padded in
+  QInputMethodEvent overTheLastDigit;
+  overTheLastDigit.setCommitString("x 4", -1, 1);
+  QApplication::sendEvent(value(2), &overTheLastDigit);
+  EXPECT_EQ(value(2)->text(), "254");
+
+  value(2)->setText("64");
+  QMimeData dragged;
+  dragged.setText("a1");
+  QDropEvent drop(QPointF(1, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  static_cast<QObject*>(value(2))->event(&drop);  // no drag is under way to deliver it
+  EXPECT_EQ(value(2)->text(), "164");
 }
 
 TEST_F(Window, AFlagBoxTogglesFromItsCaptionAndFromSpace) {
