@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCheckBox>
+#include <QCompleter>
 #include <QDir>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QLineEdit>
@@ -157,11 +159,14 @@ TEST_F(Window, TheDialogStartsFromTheLastNameAndCancelKeepsIt) {
   QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
                     list()->visualItemRect(list()->item(3)).center());
   QString startedFrom;
+  QString startedIn;
   testing::CancelFileDialog(window.cdlSNES().dialog(), [&] {
     startedFrom = window.cdlSNES().dialog().selectedFiles().value(0);
+    startedIn = window.cdlSNES().dialog().directory().absolutePath();
   });
   click("cmdOpen");
   EXPECT_TRUE(SamePath(startedFrom.toStdString(), rom.path)) << startedFrom.toStdString();
+  EXPECT_TRUE(SamePath(startedIn.toStdString(), rom.folder.name())) << startedIn.toStdString();
   EXPECT_TRUE(SamePath(window.cdlSNES().fileName(), rom.path)) << window.cdlSNES().fileName();
   EXPECT_EQ(window.selectedWeapon(), 0);
 }
@@ -194,6 +199,22 @@ TEST_F(Window, ValueBoxesTakeDigitsOnly) {
   QDropEvent drop(QPointF(1, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
   static_cast<QObject*>(value(2))->event(&drop);  // no drag is under way to deliver it
   EXPECT_EQ(value(2)->text(), "164");
+}
+
+// Qt's own dialog completes the typed name in a popup list, which must not
+// outlive the dialog and keep the keyboard from the window.
+TEST_F(Window, AcceptingTheDialogClosesItsCompletionList) {
+  testing::ScratchRom rom;
+  QFileDialog& dialog = window.cdlSNES().dialog();
+  QWidget* list = nullptr;
+  testing::CancelFileDialog(dialog, [&] {
+    QCompleter* completer = Named<QLineEdit>(dialog, "fileNameEdit")->completer();
+    completer->complete();
+    list = completer->popup();
+  });
+  click("cmdOpen");
+  ASSERT_NE(list, nullptr);
+  EXPECT_FALSE(list->isVisible());
 }
 
 TEST_F(Window, AFlagBoxTogglesFromItsCaptionAndFromSpace) {

@@ -1,6 +1,22 @@
 #include "ui/open_file_chooser.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QFileInfo>
+
 namespace quorvane {
+
+namespace {
+
+// Qt's own dialog completes the typed name in a popup list. Return accepts the
+// dialog, but the completer hides its list only once the name box has lost the
+// focus, and under a window manager that comes after the dialog has closed: the
+// list stayed on screen and kept the keyboard from the window.
+void HideCompletionLists(const QFileDialog& dialog) {
+  for (QCompleter* completer : dialog.findChildren<QCompleter*>()) completer->popup()->hide();
+}
+
+}  // namespace
 
 QFileDialog& OpenFileChooser::dialog() {
   if (!dialog_) {
@@ -9,13 +25,22 @@ QFileDialog& OpenFileChooser::dialog() {
     // A name that does not exist yet may be given; opening it creates the file.
     dialog_->setFileMode(QFileDialog::AnyFile);
     dialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    QObject::connect(dialog_.get(), &QDialog::finished, dialog_.get(),
+                     [shown = dialog_.get()] { HideCompletionLists(*shown); });
   }
   return *dialog_;
 }
 
 void OpenFileChooser::showOpen() {
   QFileDialog& shown = dialog();
-  if (!fileName_.isEmpty()) shown.selectFile(fileName_);
+  if (!fileName_.isEmpty()) {
+    // Windows' own dialog takes only the name from a full path and would start
+    // in the program's folder; told the folder apart, every dialog starts
+    // where the user left off, with the last file selected.
+    const QFileInfo last(fileName_);
+    shown.setDirectory(last.absolutePath());
+    shown.selectFile(last.fileName());
+  }
   if (shown.exec() != QDialog::Accepted) return;
   const QStringList chosen = shown.selectedFiles();
   if (!chosen.isEmpty()) fileName_ = chosen.first();
