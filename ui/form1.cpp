@@ -6,13 +6,13 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSignalBlocker>
-#include <QToolButton>
 #include <vector>
 
 #include "editor/save_refused.h"
 #include "rom/rom_file_error.h"
 #include "ui/classic_palette.h"
 #include "ui/flag_check_box.h"
+#include "ui/picture_button.h"
 #include "ui/pixel_icons.h"
 #include "ui/value_box.h"
 #include "ui/window_fonts.h"
@@ -66,18 +66,6 @@ QGroupBox* Frame(QWidget* parent, const char* name) {
   return frame;
 }
 
-QToolButton* PictureButton(QWidget* parent, const char* name, const QString& caption,
-                           const QIcon& picture) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(name);
-  button->setText(caption);
-  button->setIcon(picture);
-  button->setIconSize(QSize(PictureWidth, PictureHeight));
-  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  button->setFocusPolicy(Qt::StrongFocus);
-  return button;
-}
-
 QLineEdit* ReadOnlyBox(QWidget* parent, const QString& name, const char* style) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);
@@ -124,13 +112,11 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
 void Form1::buildButtonBar() {
   Frame3 = Frame(this, "Frame3");
   Place(Frame3, 0, 0, 7695, 975);
-  cmdOpen = PictureButton(Frame3, "cmdOpen", "Open", OpenFolderIcon());
   // Alt+O and Alt+S press the buttons, so the whole editor works from the
   // keyboard, while the captions stay "Open" and "Save".
-  cmdOpen->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
+  cmdOpen = new PictureButton(Frame3, "cmdOpen", "Open", OpenFolderIcon(), Qt::ALT | Qt::Key_O);
   Place(cmdOpen, 120, 240, 735, 615);
-  cmdSave = PictureButton(Frame3, "cmdSave", "Save", DisketteIcon());
-  cmdSave->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+  cmdSave = new PictureButton(Frame3, "cmdSave", "Save", DisketteIcon(), Qt::ALT | Qt::Key_S);
   Place(cmdSave, 6840, 240, 735, 615);
 }
 
@@ -230,9 +216,9 @@ void Form1::setFocusOrder() {
 }
 
 void Form1::bindEvents() {
-  connect(cmdOpen, &QToolButton::clicked, this,
+  connect(cmdOpen, &PictureButton::clicked, this,
           [this] { runReportingFailure([this] { editor_.cmdOpen_Click(); }); });
-  connect(cmdSave, &QToolButton::clicked, this,
+  connect(cmdSave, &PictureButton::clicked, this,
           [this] { runReportingFailure([this] { editor_.cmdSave_Click(); }); });
   connect(lstWeapons, &QListWidget::itemSelectionChanged, this, &Form1::onListSelectionChanged);
   for (ValueField field = 0; field < ValueFieldCount; ++field) {

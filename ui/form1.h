@@ -11,11 +11,11 @@
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
-class QToolButton;
 
 namespace quorvane {
 
 class FlagCheckBox;
+class PictureButton;
 class ValueBox;
 
 // The editor's one window: the button bar, the weapon list, the value grid and
@@ -54,8 +54,8 @@ class Form1 : public QWidget, public EditorView {
   QGroupBox* Frame3 = nullptr;
   QGroupBox* Frame1 = nullptr;
   QGroupBox* Frame2 = nullptr;
-  QToolButton* cmdOpen = nullptr;
-  QToolButton* cmdSave = nullptr;
+  PictureButton* cmdOpen = nullptr;
+  PictureButton* cmdSave = nullptr;
   QListWidget* lstWeapons = nullptr;
   std::array<ValueBox*, ValueFieldCount> txtValue{};
   std::array<QLineEdit*, ValueFieldCount> txtHex{};

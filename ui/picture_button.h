@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QToolButton>
+
+namespace quorvane {
+
+// A button with a picture over its caption. Its keyboard shortcut clicks it
+// at once, as the key goes down: a plain button plays an animated click and
+// acts some 100 ms later, with whatever the boxes hold by then.
+class PictureButton : public QToolButton {
+  Q_OBJECT
+
+ public:
+  PictureButton(QWidget* parent, const char* name, const QString& caption, const QIcon& picture,
+                const QKeySequence& shortcut);
+
+ protected:
+  bool event(QEvent* event) override;
+};
+
+}  // namespace quorvane
