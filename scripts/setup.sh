@@ -23,7 +23,8 @@ quorvane_install_missing() {
 }
 
 QUORVANE_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
-QUORVANE_TEST_PACKAGES=(libgtest-dev strace util-linux)
+# The screen-reader test needs an X display and the AT-SPI bus.
+QUORVANE_TEST_PACKAGES=(libgtest-dev strace util-linux xvfb xauth dbus-daemon at-spi2-core)
 QUORVANE_BENCH_PACKAGES=(libbenchmark-dev)
 QUORVANE_PACKAGING_PACKAGES=(dpkg-dev fakeroot file lintian appstream desktop-file-utils)
 QUORVANE_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 qt6-base-dev xz-utils)

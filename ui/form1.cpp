@@ -14,6 +14,7 @@
 #include "ui/flag_check_box.h"
 #include "ui/picture_button.h"
 #include "ui/pixel_icons.h"
+#include "ui/read_only_box.h"
 #include "ui/value_box.h"
 #include "ui/window_fonts.h"
 
@@ -64,15 +65,6 @@ QGroupBox* Frame(QWidget* parent, const char* name) {
   auto* frame = new QGroupBox(parent);
   frame->setObjectName(name);
   return frame;
-}
-
-QLineEdit* ReadOnlyBox(QWidget* parent, const QString& name, const char* style) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  box->setReadOnly(true);
-  box->setAlignment(Qt::AlignCenter);
-  box->setStyleSheet(style);
-  return box;
 }
 
 QString WithFullStop(const std::string& text) {
@@ -179,14 +171,14 @@ void Form1::buildValueRow(ValueField row) {
   Place(value, 840, top, 375, RowHeight);
   txtValue[static_cast<std::size_t>(row)] = value;
 
-  auto* description = ReadOnlyBox(Frame1, DescriptionNames[static_cast<std::size_t>(row)], DescriptionStyle);
+  auto* description = new ReadOnlyBox(Frame1, DescriptionNames[static_cast<std::size_t>(row)], DescriptionStyle);
   description->setText(label);
   description->setAccessibleName(label);
   description->setCursorPosition(0);
   Place(description, 1440, top, 2895, RowHeight);
   descriptions[static_cast<std::size_t>(row)] = description;
 
-  auto* hex = ReadOnlyBox(Frame1, QString("txtHex(%1)").arg(row), HexStyle);
+  auto* hex = new ReadOnlyBox(Frame1, QString("txtHex(%1)").arg(row), HexStyle);
   hex->setAccessibleName(label + " in hexadecimal");
   Place(hex, 4560, top, 375, RowHeight);
   txtHex[static_cast<std::size_t>(row)] = hex;
