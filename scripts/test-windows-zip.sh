@@ -6,6 +6,10 @@
 # 2. Save before Open shows the warning box;
 # 3. a file opened through Wine's native dialog shows its bytes (read back
 #    through the clipboard: a click in a value box selects it, Ctrl+C copies);
+# 4. typed at a person's pace, an emptied box then 200 saves 200, and 44 then
+#    Alt+S then 9 15 ms later saves 44;
+# 5. a second Open confirmed at once with Return reopens the same file and
+#    creates nothing beside the exe;
 # then closes the program with Alt+F4 and expects it to end normally.
 source "$(dirname "$0")/windows-setup.sh"
 quorvane_install_missing "${QUORVANE_WINDOWS_PACKAGES[@]}" zip unzip xvfb xauth xdotool x11-utils xclip
