@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <cstdio>
 #include <string>
 #include <vector>
 

@@ -3,6 +3,7 @@
 // change beyond what the message says, and no handle may stay open.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 

@@ -7,6 +7,8 @@ namespace quorvane {
 // A check box whose long caption wraps within the box's width, and whose
 // whole area, caption included, toggles it.
 class FlagCheckBox : public QCheckBox {
+  Q_OBJECT
+
  public:
   FlagCheckBox(const QString& caption, QWidget* parent);
 

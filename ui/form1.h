@@ -22,6 +22,8 @@ class ValueBox;
 // the flag boxes, at fixed positions. It shows the editor's failures in
 // message boxes and carries on.
 class Form1 : public QWidget, public EditorView {
+  Q_OBJECT
+
  public:
   Form1();
 

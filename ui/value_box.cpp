@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace quorvane {
