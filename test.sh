@@ -5,20 +5,27 @@
 #    build-sanitize/;
 # 3. the program on a virtual display under a window manager, typed into at a
 #    person's pace with xdotool (scripts/test-keyboard.sh);
-# 4. the core and window suites cross-built for Windows, under Wine;
-# 5. the Windows zip, unpacked and started under Wine on a virtual display;
-# 6. the Debian package, checked with lintian, appstreamcli and
+# 4. inside Debian 13 (Qt 6.8, GCC 14), the whole suite with warnings as
+#    errors and the Debian package with lintian (scripts/test-debian13.sh);
+# 5. the core and window suites cross-built for Windows inside Debian 13 with
+#    Qt 6.8.2, under Wine;
+# 6. the Windows zip, unpacked and started under Wine on a virtual display;
+# 7. the Debian package, checked with lintian, appstreamcli and
 #    desktop-file-validate.
+# ./test.sh --quick runs stage 1 alone.
 # Exits non-zero when any test fails, any finding is made or any check complains.
+set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 quorvane_install_missing "${QUORVANE_BUILD_PACKAGES[@]}" "${QUORVANE_TEST_PACKAGES[@]}" \
   "${QUORVANE_BENCH_PACKAGES[@]}"
 quorvane_build build -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON -DQUORVANE_BENCH=ON
 ctest --test-dir "$QUORVANE_ROOT/build" --output-on-failure
+[ "${1:-}" = --quick ] && exit 0
 quorvane_build build-sanitize -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON -DQUORVANE_SANITIZE=ON \
   -DCMAKE_BUILD_TYPE=Debug
 ctest --test-dir "$QUORVANE_ROOT/build-sanitize" --output-on-failure
 "$QUORVANE_ROOT/scripts/test-keyboard.sh"
+"$QUORVANE_ROOT/scripts/test-debian13.sh"
 "$QUORVANE_ROOT/scripts/test-windows.sh"
 "$QUORVANE_ROOT/scripts/test-windows-zip.sh"
 "$QUORVANE_ROOT/scripts/package.sh"

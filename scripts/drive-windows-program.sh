@@ -24,14 +24,18 @@ wait_for() {
 main_windows() { xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | wc -l; }
 has_windows() { [ "$(main_windows)" -eq "$1" ]; }
 # Wine's open-file dialog has no title of its own; it is the one wide window.
-# A closed dialog stays in the tree, unmapped, so only a viewable one counts.
+# Wine's open-file dialog has no title of its own: it is the program's one
+# shown window that is neither titled "Quorvane" nor small.
 dialog_shown() {
-  local id
-  for id in $(xwininfo -root -tree | grep '"quorvane.exe" "quorvane.exe")  7[0-9][0-9]x' | awk '{print $1}'); do
-    xwininfo -id "$id" | grep -q 'IsViewable' && return 0
+  local id width
+  for id in $(xdotool search --onlyvisible --classname quorvane.exe 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id")" = Quorvane ] && continue
+    width="$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')"
+    [ "${width:-0}" -gt 300 ] && return 0
   done
   return 1
 }
+dialog_gone() { ! dialog_shown; }
 
 # Puts a mark on the clipboard, sends Ctrl+C, and prints what replaced the mark.
 copied_text() {
@@ -77,6 +81,7 @@ wait_for dialog_shown || fail "Open showed no file dialog"
 sleep 1
 xdotool type --delay 20 "Z:${image//\//\\}"
 xdotool key Return
+wait_for dialog_gone || fail "the dialog did not close"
 # txtValue(0): Frame1 at (104, 64), the box at (56, 40) in it, 25x19. A click
 # selects its text; the weapon may still be loading, so look again until then.
 first_value_shown() {
@@ -106,7 +111,6 @@ xdotool key alt+o
 wait_for dialog_shown || fail "the second Open showed no file dialog"
 sleep 1
 xdotool key Return
-dialog_gone() { ! dialog_shown; }
 wait_for dialog_gone || fail "the second Open's dialog did not close"
 sleep 1
 xdotool key alt+s

@@ -27,7 +27,8 @@ QUORVANE_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fo
 QUORVANE_TEST_PACKAGES=(libgtest-dev strace util-linux xvfb xauth dbus-daemon at-spi2-core)
 QUORVANE_BENCH_PACKAGES=(libbenchmark-dev)
 QUORVANE_PACKAGING_PACKAGES=(dpkg-dev fakeroot file lintian appstream desktop-file-utils)
-QUORVANE_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 qt6-base-dev xz-utils)
+# The Windows builds run inside Debian 13; Wine runs their results here.
+QUORVANE_WINDOWS_PACKAGES=(debootstrap wine wine64 xz-utils)
 
 # Configures (when needed) and builds into the given folder; extra arguments go to cmake.
 quorvane_build() {

@@ -11,6 +11,9 @@
 # 5. a second Open confirmed at once with Return reopens the same file and
 #    creates nothing beside the exe;
 # then closes the program with Alt+F4 and expects it to end normally.
+# Before that it checks the zip itself: Qt's version, the manifest inside the
+# exe, and a licence text for everything in it.
+set -euo pipefail
 source "$(dirname "$0")/windows-setup.sh"
 quorvane_install_missing "${QUORVANE_WINDOWS_PACKAGES[@]}" zip unzip xvfb xauth xdotool x11-utils xclip
 
@@ -22,6 +25,22 @@ program="$run/$(basename "$zip" .zip)"
 image="$run/game.sfc"
 head -c 3145728 /dev/urandom > "$image"
 chown --reference="$run" "$image"
+zip_lacks() {
+  echo "FAILED: the zip lacks $*" >&2
+  exit 1
+}
+strings -el "$program/Qt6Core.dll" | grep -qx "$QUORVANE_QT_VERSION.0" || zip_lacks "Qt $QUORVANE_QT_VERSION"
+for setting in PerMonitorV2 longPathAware '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' Microsoft.Windows.Common-Controls; do
+  grep -q "$setting" "$program/quorvane.exe" || zip_lacks "$setting in the manifest of quorvane.exe"
+done
+for text in LICENSE.txt Qt-LGPL-3.txt Qt-GPL-3.txt Qt-NOTICE.txt licenses/MinGW-GCC-runtime.txt \
+  licenses/MinGW-w64-winpthreads.txt licenses/Qt/qtbase-$QUORVANE_QT_VERSION.spdx; do
+  [ -s "$program/$text" ] || zip_lacks "$text"
+done
+for part in freetype harfbuzz-ng pcre2 zlib libpng double-conversion md4c tinycbor; do
+  ls "$program/licenses/Qt/3rdparty/$part" | grep -qv qt_attribution.json || zip_lacks "the licence of $part"
+done
+echo "PASSED: the zip holds Qt $QUORVANE_QT_VERSION, the exe's manifest and the licence of every part"
 fists_first_byte="$(od -An -tu1 -j $((0x2CE600)) -N1 "$image" | tr -d ' ')"
 
 export program image fists_first_byte

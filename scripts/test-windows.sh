@@ -1,18 +1,14 @@
 #!/usr/bin/env bash
-# Cross-builds for 64-bit Windows with MinGW-w64 and runs the tests under Wine,
-# with no display, as an unprivileged user:
+# Cross-builds for 64-bit Windows with MinGW-w64 inside Debian 13 and runs the
+# tests under Wine here, with no display, as an unprivileged user:
 # 1. the core (rom/, editor/) alone, built without Qt, and its tests;
 # 2. the whole program with the Qt for MinGW, and its window tests on Qt's
 #    offscreen platform.
 # Exits non-zero when any test fails.
+set -euo pipefail
 source "$(dirname "$0")/windows-setup.sh"
 quorvane_install_missing "${QUORVANE_WINDOWS_PACKAGES[@]}"
-
-quorvane_windows_gtest
-quorvane_build build-windows/core -DCMAKE_TOOLCHAIN_FILE="$QUORVANE_TOOLCHAIN" \
-  -DCMAKE_PREFIX_PATH="$QUORVANE_WINDOWS_GTEST" -DCMAKE_FIND_ROOT_PATH="$QUORVANE_WINDOWS_GTEST" \
-  -DQUORVANE_WINDOW=OFF -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON
-quorvane_windows_build_full
+quorvane_windows_build
 
 run="$(quorvane_wine_folder)"
 trap 'rm -rf "$run"' EXIT

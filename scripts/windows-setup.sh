@@ -1,55 +1,58 @@
-# Shared set-up of the Windows scripts; sourced, not run. Builds for 64-bit
-# Windows with MinGW-w64: GoogleTest from Debian's source, the Qt for MinGW
-# from the project's shared toolchains, and the project itself.
+# Shared set-up of the Windows scripts; sourced, not run. The program is
+# cross-built for 64-bit Windows inside Debian 13 (scripts/build-windows.sh),
+# whose Qt host tools match the Qt 6.8.2 for MinGW from the project's shared
+# toolchains; Wine runs the results here.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 QUORVANE_WINDOWS="$QUORVANE_ROOT/build-windows"
 QUORVANE_TOOLCHAIN="$QUORVANE_ROOT/cmake/mingw-w64-x86_64.cmake"
+QUORVANE_QT_VERSION=6.8.2
 # The shared toolchains lie beside the checkout; a fresh clone of a local
-# checkout finds them beside the checkout it was cloned from.
+# checkout finds them beside the checkout it was cloned from. Without them, a
+# Qt built here by scripts/build-qt-windows.sh is used.
 quorvane_default_qt_archive() {
-  local archive="shared/toolchains/qt6.4.2-mingw-w64.tar.xz" origin
+  local archive="qt$QUORVANE_QT_VERSION-mingw-w64.tar.xz" origin candidate
   origin="$(git -C "$QUORVANE_ROOT" remote get-url origin 2>/dev/null || true)"
-  if [ ! -f "$QUORVANE_ROOT/../$archive" ] && [ -d "$origin" ]; then
-    echo "$origin/../$archive"
-  else
-    echo "$QUORVANE_ROOT/../$archive"
-  fi
+  for candidate in "$QUORVANE_ROOT/../shared/toolchains/$archive" "$origin/../shared/toolchains/$archive" \
+    "$QUORVANE_ROOT/build-windows/$archive"; do
+    [ -f "$candidate" ] && { echo "$candidate"; return; }
+  done
+  echo "$QUORVANE_ROOT/../shared/toolchains/$archive"
 }
 QUORVANE_QT_ARCHIVE="${QUORVANE_QT_ARCHIVE:-$(quorvane_default_qt_archive)}"
 QUORVANE_WINDOWS_QT="$QUORVANE_WINDOWS/qt6-mingw-w64"
 QUORVANE_WINDOWS_GTEST="$QUORVANE_WINDOWS/googletest"
-QUORVANE_MINGW_RUNTIME=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll
-                        /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll
-                        /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll)
+# MinGW's runtime DLLs, copied here from Debian 13's cross compiler.
+QUORVANE_WINDOWS_RUNTIME="$QUORVANE_WINDOWS/mingw-runtime"
 
-# GoogleTest for MinGW, built once from Debian's googletest source.
-quorvane_windows_gtest() {
-  [ -f "$QUORVANE_WINDOWS_GTEST/lib/cmake/GTest/GTestConfig.cmake" ] && return 0
-  cmake -S /usr/src/googletest -B "$QUORVANE_WINDOWS_GTEST-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$QUORVANE_TOOLCHAIN" -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$QUORVANE_WINDOWS_GTEST"
-  cmake --build "$QUORVANE_WINDOWS_GTEST-build" --target install
-}
-
-# Qt for MinGW, unpacked once from the shared archive.
+# Qt for MinGW, unpacked from the shared archive (again when another version
+# was unpacked before).
 quorvane_windows_qt() {
-  [ -d "$QUORVANE_WINDOWS_QT/lib/cmake/Qt6" ] && return 0
+  grep -qs "$QUORVANE_QT_VERSION" "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt" && return 0
   if [ ! -f "$QUORVANE_QT_ARCHIVE" ]; then
-    echo "Qt for MinGW not found at $QUORVANE_QT_ARCHIVE (set QUORVANE_QT_ARCHIVE)" >&2
+    cat >&2 <<MESSAGE
+Qt $QUORVANE_QT_VERSION for MinGW was not found at $QUORVANE_QT_ARCHIVE.
+Set QUORVANE_QT_ARCHIVE to a copy, or build one (about an hour on two cores):
+  scripts/build-qt-windows.sh
+which makes build-windows/qt$QUORVANE_QT_VERSION-mingw-w64.tar.xz inside Debian 13, where
+the Windows scripts then find it.
+MESSAGE
     return 1
   fi
+  rm -rf "$QUORVANE_WINDOWS_QT"
   mkdir -p "$QUORVANE_WINDOWS"
   tar -xJf "$QUORVANE_QT_ARCHIVE" -C "$QUORVANE_WINDOWS"
 }
 
-# The whole program, window included, with its tests, into build-windows/full.
-quorvane_windows_build_full() {
-  quorvane_windows_gtest
+# Builds the core, the whole program with its tests, and the zip inside
+# Debian 13; the system's mounts are gone again when this returns.
+quorvane_windows_build() {
   quorvane_windows_qt
-  quorvane_build build-windows/full -DCMAKE_TOOLCHAIN_FILE="$QUORVANE_TOOLCHAIN" \
-    -DCMAKE_PREFIX_PATH="$QUORVANE_WINDOWS_QT;$QUORVANE_WINDOWS_GTEST" \
-    -DCMAKE_FIND_ROOT_PATH="$QUORVANE_WINDOWS_QT;$QUORVANE_WINDOWS_GTEST" -DQT_HOST_PATH=/usr \
-    -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON
+  (
+    source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
+    quorvane_debian13_enter
+    quorvane_in_debian13 scripts/build-windows.sh
+  )
 }
 
 # Copies what a Qt program needs beside it into the folder: the Qt and MinGW
@@ -57,11 +60,10 @@ quorvane_windows_build_full() {
 quorvane_windows_runtime() {
   local folder="$1" platform="$2"
   mkdir -p "$folder/platforms" "$folder/styles"
-  cp -f "$QUORVANE_WINDOWS_QT"/bin/Qt6{Core,Gui,Widgets}.dll "${QUORVANE_MINGW_RUNTIME[@]}" "$folder/"
+  cp -f "$QUORVANE_WINDOWS_QT"/bin/Qt6{Core,Gui,Widgets}.dll "$QUORVANE_WINDOWS_RUNTIME"/*.dll "$folder/"
   cp -f "$QUORVANE_WINDOWS_QT/plugins/platforms/$platform.dll" "$folder/platforms/"
-  cp -f "$QUORVANE_WINDOWS_QT/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
+  cp -f "$QUORVANE_WINDOWS_QT/plugins/styles/qmodernwindowsstyle.dll" "$folder/styles/"
 }
-
 # A fresh folder for a run under Wine, owned by whoever will run it.
 quorvane_wine_folder() {
   local folder

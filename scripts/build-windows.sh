@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Run inside Debian 13 (scripts/windows-setup.sh does so): cross-builds for
+# 64-bit Windows with Debian 13's MinGW-w64 and the Qt for MinGW unpacked in
+# build-windows/, whose version the host tools of Debian 13's Qt match:
+# 1. GoogleTest for MinGW, once, from Debian's source;
+# 2. the core (rom/, editor/) alone, without Qt, with its tests, in build-windows/core;
+# 3. the whole program with its tests, in build-windows/full;
+# 4. build-windows/quorvane-<version>-windows-x86_64.zip: the program with
+#    exactly the Qt and MinGW runtime it needs, and the licence of everything
+#    in it.
+set -euo pipefail
+source "$(dirname "$0")/windows-setup.sh"
+quorvane_install_missing cmake ninja-build g++-mingw-w64-x86-64-posix googletest qt6-base-dev \
+  qt6-base-dev-tools zip
+
+cross=(-DCMAKE_TOOLCHAIN_FILE="$QUORVANE_TOOLCHAIN" -DQUORVANE_WERROR=ON)
+if [ ! -f "$QUORVANE_WINDOWS_GTEST/lib/cmake/GTest/GTestConfig.cmake" ]; then
+  cmake -S /usr/src/googletest -B "$QUORVANE_WINDOWS_GTEST-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$QUORVANE_TOOLCHAIN" -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$QUORVANE_WINDOWS_GTEST"
+  cmake --build "$QUORVANE_WINDOWS_GTEST-build" --target install
+fi
+quorvane_build build-windows/core "${cross[@]}" -DCMAKE_PREFIX_PATH="$QUORVANE_WINDOWS_GTEST" \
+  -DCMAKE_FIND_ROOT_PATH="$QUORVANE_WINDOWS_GTEST" -DQUORVANE_WINDOW=OFF -DQUORVANE_TESTS=ON
+quorvane_build build-windows/full "${cross[@]}" -DCMAKE_PREFIX_PATH="$QUORVANE_WINDOWS_QT;$QUORVANE_WINDOWS_GTEST" \
+  -DCMAKE_FIND_ROOT_PATH="$QUORVANE_WINDOWS_QT;$QUORVANE_WINDOWS_GTEST" -DQT_HOST_PATH=/usr \
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DQUORVANE_TESTS=ON
+
+# Debian ships MinGW's runtime with its debugging symbols: 24 MB of 25.
+mkdir -p "$QUORVANE_WINDOWS_RUNTIME"
+gcc_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
+for dll in "$gcc_runtime"/lib{stdc++-6,gcc_s_seh-1}.dll /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll; do
+  x86_64-w64-mingw32-strip --strip-unneeded -o "$QUORVANE_WINDOWS_RUNTIME/$(basename "$dll")" "$dll"
+done
+
+version="$(sed -n 's/^project(Quorvane VERSION \([0-9.]*\).*/\1/p' "$QUORVANE_ROOT/CMakeLists.txt")"
+name="quorvane-$version-windows-x86_64"
+stage="$QUORVANE_WINDOWS/$name"
+rm -rf "$stage" "$stage.zip"
+mkdir -p "$stage/licenses"
+x86_64-w64-mingw32-strip -o "$stage/quorvane.exe" "$QUORVANE_WINDOWS/full/quorvane.exe"
+quorvane_windows_runtime "$stage" qwindows
+cp "$QUORVANE_ROOT/LICENSE" "$stage/LICENSE.txt"
+cp /usr/share/common-licenses/LGPL-3 "$stage/Qt-LGPL-3.txt"
+cp /usr/share/common-licenses/GPL-3 "$stage/Qt-GPL-3.txt"
+cp "$QUORVANE_ROOT/packaging/windows-qt-notice.txt" "$stage/Qt-NOTICE.txt"
+# Every text Qt's source carries, for Qt and each third-party part, and the
+# bill of materials that says which parts the DLLs hold.
+cp -r "$QUORVANE_WINDOWS_QT/licenses" "$stage/licenses/Qt"
+cp "$QUORVANE_WINDOWS_QT"/sbom/*.spdx "$stage/licenses/Qt/"
+cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/MinGW-GCC-runtime.txt"
+cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/MinGW-w64-winpthreads.txt"
+(cd "$QUORVANE_WINDOWS" && zip -qr "$name.zip" "$name")
