@@ -54,6 +54,11 @@ wait_for visible_named '^Quorvane$' || fail "no window titled Quorvane appeared"
 window="$(xdotool search --onlyvisible --pid "$editor" --name '^Quorvane$' | head -n 1)"
 wait_for test "$(xdotool getactivewindow 2>/dev/null)" = "$window" || xdotool windowactivate --sync "$window"
 sleep 0.5
+desktop_class="$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../packaging/io.github.quorvane.quorvane.desktop")"
+xprop -id "$window" WM_CLASS | grep -q "\"$desktop_class\"\$" ||
+  fail "the window's class, $(xprop -id "$window" WM_CLASS), is not the menu entry's StartupWMClass $desktop_class"
+xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || fail "the window offers no 48 px icon"
+echo "PASSED: the window's class is the menu entry's StartupWMClass, and it offers a 48 px icon"
 
 # A person's pace: about 100 ms between keys.
 keys() { xdotool key --delay 100 "$@"; }

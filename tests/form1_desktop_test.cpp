@@ -143,6 +143,13 @@ TEST(WindowAccessibility, EveryControlThatTakesFocusHasAName) {
             "Weapon Sound Effect");
 }
 
+// Title bars, task bars and window switchers each ask for another size.
+TEST(WindowIcon, OffersTheProgramIconFrom16To256Pixels) {
+  Form1 window;
+  const QList<QSize> sizes = window.windowIcon().availableSizes();
+  for (const int side : {16, 32, 48, 256}) EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+}
+
 // A shortcut acts before the next key is taken, as a person expects: a later
 // key can never reach the record being saved.
 TEST(WindowKeyboard, AltOAndAltSPressOpenAndSaveAsTheKeyGoesDown) {

@@ -89,7 +89,7 @@ Qt::CheckState CheckStateOf(int flagState) {
 Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
   setObjectName("Form1");
   setWindowTitle("Quorvane");
-  setWindowIcon(DisketteIcon());
+  setWindowIcon(ProgramIcon());
   setPalette(ClassicPalette());
   setFixedSize(7710 / TwipsPerPixel, 8925 / TwipsPerPixel);
   setFont(ControlFont(WidestFieldLabel(), 2895 / TwipsPerPixel - LineEditTextInset));

@@ -64,4 +64,14 @@ QIcon IconOf(const PixelArt& art) {
 QIcon OpenFolderIcon() { return IconOf(OpenFolder); }
 QIcon DisketteIcon() { return IconOf(Diskette); }
 
+// Scaled without smoothing, so each picture pixel stays a square of whole pixels.
+QIcon ProgramIcon() {
+  const QImage largest(":/icons/quorvane-256.png");
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    icon.addPixmap(QPixmap::fromImage(largest.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+  }
+  return icon;
+}
+
 }  // namespace quorvane

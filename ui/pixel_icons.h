@@ -9,6 +9,10 @@ namespace quorvane {
 QIcon OpenFolderIcon();
 QIcon DisketteIcon();
 
+// The program's own icon, the desktop's 16 by 16 picture, at every size a
+// title bar, task bar or window switcher asks for, from 16 to 256 pixels.
+QIcon ProgramIcon();
+
 inline constexpr int PictureWidth = 16;
 inline constexpr int PictureHeight = 15;
 
