@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <variant>
 
 namespace quorvane {
 
@@ -22,19 +24,23 @@ struct Transfer {
 };
 
 // Everything the operating system does for one file operation, behind one
-// class so that the table's logic stays the same on every platform. The
-// constructor opens the named file (UTF-8) and the destructor releases the
-// handle on every path; no call throws. A close has nothing left to report:
-// by then the transfer and its sync have told the truth.
+// class so that the table's logic stays the same on every platform. open()
+// gives either an open file or why it could not be opened, so no call can run
+// on a handle that is not there; the destructor releases the handle on every
+// path, and no call throws. A close has nothing left to report: by then the
+// transfer and its sync have told the truth.
+//
+// A program that uses OsFile must call IgnoreFileSizeSignal() as it starts:
+// on POSIX a file-size limit would otherwise end it mid-save with SIGXFSZ.
 class OsFile {
  public:
-  OsFile(const std::string& utf8Name, OpenPurpose purpose);
-  ~OsFile();
+  static std::variant<OsFile, std::error_code> open(const std::string& utf8Name, OpenPurpose purpose);
+
+  OsFile(OsFile&& other) noexcept : handle_(std::exchange(other.handle_, ClosedHandle)) {}
+  OsFile& operator=(OsFile&&) = delete;
   OsFile(const OsFile&) = delete;
   OsFile& operator=(const OsFile&) = delete;
-
-  // Why opening failed; no error when the file is open.
-  std::error_code openError() const { return openError_; }
+  ~OsFile();
 
   // The one file-type check, which also gives the file's length in bytes.
   std::error_code inspect(FileKind& kind, std::int64_t& length) const;
@@ -50,9 +56,16 @@ class OsFile {
   std::error_code truncate(std::int64_t length) const;
 
  private:
+  // -1 is no descriptor on POSIX and INVALID_HANDLE_VALUE on Windows.
+  static constexpr std::intptr_t ClosedHandle = -1;
+  explicit OsFile(std::intptr_t handle) : handle_(handle) {}
+
   std::intptr_t handle_;
-  std::error_code openError_;
 };
+
+// Keeps a file-size limit from ending the program: the write fails with
+// "File too large" instead. Does nothing where there is no such signal.
+void IgnoreFileSizeSignal();
 
 // The operating system's own words for an error, in UTF-8, with no full stop
 // or line break at the end.

@@ -11,11 +11,6 @@ namespace quorvane {
 
 namespace {
 
-// A file-size limit must fail the write with "File too large", not end the
-// program with the user's edits in it. Done as the program starts, before any
-// file operation can run.
-[[maybe_unused]] const bool FileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
-
 constexpr mode_t NewFileMode = 0666;
 
 // Never blocks on opening a FIFO or a terminal; the file-type check refuses
@@ -76,7 +71,7 @@ FileKind KindOf(mode_t mode) {
 
 }  // namespace
 
-OsFile::OsFile(const std::string& utf8Name, OpenPurpose purpose) {
+std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name, OpenPurpose purpose) {
   const int flags = O_RDWR | CommonFlags | (purpose == OpenPurpose::Probe ? O_CREAT : 0);
   int descriptor =
       RetryingInterrupted([&] { return ::open(utf8Name.c_str(), flags, NewFileMode); });
@@ -86,13 +81,15 @@ OsFile::OsFile(const std::string& utf8Name, OpenPurpose purpose) {
     descriptor =
         RetryingInterrupted([&] { return ::open(utf8Name.c_str(), O_RDONLY | CommonFlags); });
   }
-  handle_ = descriptor;
-  if (descriptor < 0) openError_ = {openErrno, std::generic_category()};
+  if (descriptor < 0) return std::error_code(openErrno, std::generic_category());
+  return OsFile(descriptor);
 }
 
 OsFile::~OsFile() {
-  if (handle_ >= 0) ::close(Descriptor(handle_));
+  if (handle_ != ClosedHandle) ::close(Descriptor(handle_));
 }
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 #if defined(__linux__)
 // Asks for the type and size alone: a full fstat of a file that was just

