@@ -23,7 +23,7 @@
 namespace quorvane {
 namespace {
 
-using testing::ExitCodeInChild;
+using testing::FailureInChild;
 using testing::FailureOf;
 using testing::HandlesOpenOn;
 using testing::ReadFile;
@@ -42,16 +42,16 @@ TEST(PosixFile, AReadOnlyImageCanBeShownButNotSaved) {
   ScratchRom rom;
   MakeReadOnly(rom.path);
   const WeaponRecord expected = testing::RecordIn(rom.original, 3);
-  // Exit codes tell the steps apart: 0 is the sound outcome.
-  const int outcome = ExitCodeInChild([&] {
-    if (!testing::DropRootPrivileges()) return 10;
-    if (FailureOf([&] { CheckFileOpens(rom.path); })) return 11;
-    if (ReadWeaponRecord(rom.path, 3) != expected) return 12;
-    const auto failure = FailureOf([&] { WriteWeaponRecord(rom.path, 3, Sample); });
-    if (!failure || failure->code() != std::errc::permission_denied) return 13;
-    return HandlesOpenOn(rom.path) == 0 ? 0 : 14;
-  });
-  EXPECT_EQ(outcome, 0);
+  EXPECT_EQ(FailureInChild([&]() -> std::string {
+              if (!testing::DropRootPrivileges()) return "could not become an ordinary user";
+              if (FailureOf([&] { CheckFileOpens(rom.path); })) return "the probe failed";
+              if (ReadWeaponRecord(rom.path, 3) != expected) return "the read gave other bytes";
+              const auto failure = FailureOf([&] { WriteWeaponRecord(rom.path, 3, Sample); });
+              if (!failure || failure->code() != std::errc::permission_denied)
+                return "the save was not refused with Permission denied";
+              return HandlesOpenOn(rom.path) == 0 ? "" : "a handle stayed open";
+            }),
+            "");
   EXPECT_EQ(ReadFile(rom.path), rom.original);
 }
 
@@ -59,20 +59,21 @@ TEST(PosixFile, AReadOnlyImageIsShownInTheEditorButItsSaveIsReported) {
   ScratchRom rom;
   MakeReadOnly(rom.path);
   const std::string shownFirst = std::to_string(testing::RecordIn(rom.original, 0)[0]);
-  const int outcome = ExitCodeInChild([&] {
-    if (!testing::DropRootPrivileges()) return 10;
-    testing::EditorRig user;
-    user.chooser.willAnswer(rom.path);
-    user.view.clickOpen();
-    if (!user.view.reportedFailures().empty() || user.view.valueText(0) != shownFirst) return 11;
-    user.view.typeValue(0, "1");
-    user.view.clickSave();
-    const auto& failures = user.view.reportedFailures();
-    if (failures.size() != 1 || failures[0].find("Permission denied") == std::string::npos)
-      return 12;
-    return HandlesOpenOn(rom.path) == 0 ? 0 : 13;
-  });
-  EXPECT_EQ(outcome, 0);
+  EXPECT_EQ(FailureInChild([&]() -> std::string {
+              if (!testing::DropRootPrivileges()) return "could not become an ordinary user";
+              testing::EditorRig user;
+              user.chooser.willAnswer(rom.path);
+              user.view.clickOpen();
+              if (!user.view.reportedFailures().empty() || user.view.valueText(0) != shownFirst)
+                return "Open did not show weapon 0";
+              user.view.typeValue(0, "1");
+              user.view.clickSave();
+              const auto& failures = user.view.reportedFailures();
+              if (failures.size() != 1 || failures[0].find("Permission denied") == std::string::npos)
+                return "the save was not reported once with Permission denied";
+              return HandlesOpenOn(rom.path) == 0 ? "" : "a handle stayed open";
+            }),
+            "");
   EXPECT_EQ(ReadFile(rom.path), rom.original);
 }
 
@@ -99,51 +100,54 @@ TEST(PosixFile, DevicesAndPipesAreRefusedBeforeAnythingMoves) {
 TEST(PosixFile, AnImageUnderAReadLeaseCanBeShownButNotSaved) {
   ScratchRom rom;
   const WeaponRecord expected = testing::RecordIn(rom.original, 5);
-  const int outcome = ExitCodeInChild([&] {
-    // The lease's break notice would end the child otherwise.
-    std::signal(SIGIO, SIG_IGN);
-    const int holder = ::open(rom.path.c_str(), O_RDONLY);
-    if (holder < 0 || ::fcntl(holder, F_SETLEASE, F_RDLCK) != 0) return 10;
-    if (FailureOf([&] { CheckFileOpens(rom.path); })) return 11;
-    if (ReadWeaponRecord(rom.path, 5) != expected) return 12;
-    const auto failure = FailureOf([&] { WriteWeaponRecord(rom.path, 5, Sample); });
-    if (!failure || failure->code() != std::errc::resource_unavailable_try_again) return 13;
-    ::close(holder);
-    return HandlesOpenOn(rom.path) == 0 ? 0 : 14;
-  });
-  EXPECT_EQ(outcome, 0);
+  EXPECT_EQ(FailureInChild([&]() -> std::string {
+              // The lease's break notice would end the child otherwise.
+              std::signal(SIGIO, SIG_IGN);
+              const int holder = ::open(rom.path.c_str(), O_RDONLY);
+              if (holder < 0 || ::fcntl(holder, F_SETLEASE, F_RDLCK) != 0) return "no read lease";
+              if (FailureOf([&] { CheckFileOpens(rom.path); })) return "the probe failed";
+              if (ReadWeaponRecord(rom.path, 5) != expected) return "the read gave other bytes";
+              const auto failure = FailureOf([&] { WriteWeaponRecord(rom.path, 5, Sample); });
+              if (!failure || failure->code() != std::errc::resource_unavailable_try_again)
+                return "the save was not refused as unavailable";
+              ::close(holder);
+              return HandlesOpenOn(rom.path) == 0 ? "" : "a handle stayed open";
+            }),
+            "");
   EXPECT_EQ(ReadFile(rom.path), rom.original);
 }
 
 // The child sets a file-size limit and, as every program using the file
 // layer must, ignores SIGXFSZ; the save then fails with a message.
-int SaveUnderSizeLimit(const std::string& path, rlim_t limit, std::errc expected, FileState state) {
+std::string SaveUnderSizeLimit(const std::string& path, rlim_t limit, std::errc expected,
+                               FileState state) {
   IgnoreFileSizeSignal();
   const rlimit cap{limit, limit};
-  if (setrlimit(RLIMIT_FSIZE, &cap) != 0) return 10;
+  if (setrlimit(RLIMIT_FSIZE, &cap) != 0) return "could not set the limit";
   const auto failure = FailureOf([&] { WriteWeaponRecord(path, 0, Sample); });
-  if (!failure || failure->code() != expected) return 11;
-  if (failure->fileState() != state) return 12;
-  return HandlesOpenOn(path) == 0 ? 0 : 13;
+  if (!failure) return "the save did not fail";
+  if (failure->code() != expected) return "the save failed with " + failure->reason();
+  if (failure->fileState() != state) return "the message told another file state";
+  return HandlesOpenOn(path) == 0 ? "" : "a handle stayed open";
 }
 
 TEST(PosixFile, ASizeLimitBeforeTheRecordFailsTheSaveAndTheProgramLivesOn) {
   ScratchRom rom(4096);
-  EXPECT_EQ(ExitCodeInChild([&] {
+  EXPECT_EQ(FailureInChild([&] {
               return SaveUnderSizeLimit(rom.path, 4096, std::errc::file_too_large,
                                         FileState::Unchanged);
             }),
-            0);
+            "");
   EXPECT_EQ(ReadFile(rom.path), rom.original);
 }
 
 TEST(PosixFile, BytesThatOnlyGrewTheFileAreCutOffAgain) {
   ScratchRom rom(Fists);
-  EXPECT_EQ(ExitCodeInChild([&] {
+  EXPECT_EQ(FailureInChild([&] {
               return SaveUnderSizeLimit(rom.path, Fists + 4, std::errc::file_too_large,
                                         FileState::Unchanged);
             }),
-            0);
+            "");
   EXPECT_EQ(ReadFile(rom.path), rom.original);
 }
 
@@ -151,20 +155,22 @@ TEST(PosixFile, BytesThatOverwroteTheRecordAreToldAsAPartlyChangedRecord) {
   ScratchRom rom(Fists + 4);
   testing::Bytes expected = rom.original;
   std::copy_n(Sample.begin(), 4, expected.begin() + Fists);
-  EXPECT_EQ(ExitCodeInChild([&] {
+  EXPECT_EQ(FailureInChild([&] {
               return SaveUnderSizeLimit(rom.path, Fists + 4, std::errc::file_too_large,
                                         FileState::PartlyChanged);
             }),
-            0);
+            "");
   EXPECT_EQ(ReadFile(rom.path), expected);
 }
 
 // A tiny private file system, filled up, holding an image whose record lies in
 // a hole: writing it needs space the disk no longer has.
-int SaveOnAFullDisk(const std::string& folder) {
+constexpr const char* NoPrivateMount = "no private mount here (needs root)";
+
+std::string SaveOnAFullDisk(const std::string& folder) {
   if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-    return 20;
-  if (mount("quorvane-full", folder.c_str(), "tmpfs", 0, "size=64k") != 0) return 20;
+    return NoPrivateMount;
+  if (mount("quorvane-full", folder.c_str(), "tmpfs", 0, "size=64k") != 0) return NoPrivateMount;
   const std::string image = folder + "/game.sfc";
   testing::WriteFile(image, {});
   std::filesystem::resize_file(image, testing::RomSize);
@@ -173,16 +179,18 @@ int SaveOnAFullDisk(const std::string& folder) {
   } catch (const std::exception&) {
   }
   const auto failure = FailureOf([&] { WriteWeaponRecord(image, 0, Sample); });
-  if (!failure || failure->code() != std::errc::no_space_on_device) return 11;
-  if (failure->fileState() != FileState::Unchanged || HandlesOpenOn(image) != 0) return 12;
-  return ReadFile(image) == testing::Bytes(testing::RomSize) ? 0 : 13;
+  if (!failure || failure->code() != std::errc::no_space_on_device)
+    return "the save did not fail with No space left on device";
+  if (failure->fileState() != FileState::Unchanged) return "the message told a changed file";
+  if (HandlesOpenOn(image) != 0) return "a handle stayed open";
+  return ReadFile(image) == testing::Bytes(testing::RomSize) ? "" : "the file changed";
 }
 
 TEST(PosixFile, AFullDiskFailsTheSaveAndLeavesTheFileAsItWas) {
   testing::ScratchFolder folder;
-  const int outcome = ExitCodeInChild([&] { return SaveOnAFullDisk(folder.name()); });
-  if (outcome == 20) GTEST_SKIP() << "no private mount here (needs root)";
-  EXPECT_EQ(outcome, 0);
+  const std::string failure = FailureInChild([&] { return SaveOnAFullDisk(folder.name()); });
+  if (failure == NoPrivateMount) GTEST_SKIP() << failure;
+  EXPECT_EQ(failure, "");
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace quorvane::testing {
 
 // Runs the check in a child process, so that limits and identities it takes on
-// stay there, and returns the child's exit code (-1 when it did not exit).
-int ExitCodeInChild(const std::function<int()>& check);
+// stay there. The check returns "" when all went as it should, or what went
+// wrong; that text comes back here, or why the child gave none.
+std::string FailureInChild(const std::function<std::string()>& check);
 
 // Root ignores file modes; a check that needs them refused becomes an ordinary
 // user first. False when that failed.
