@@ -15,17 +15,18 @@
 # ./test.sh --quick runs stage 1 alone.
 # Exits non-zero when any test fails, any finding is made or any check complains.
 set -euo pipefail
-source "$(dirname "$0")/scripts/setup.sh"
-quorvane_install_missing "${QUORVANE_BUILD_PACKAGES[@]}" "${QUORVANE_TEST_PACKAGES[@]}" \
-  "${QUORVANE_BENCH_PACKAGES[@]}"
-quorvane_build build -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON -DQUORVANE_BENCH=ON
+source "$(dirname "$0")/scripts/lib.sh"
+scripts="$QUORVANE_ROOT/scripts"
+"$scripts/install-deps.sh" native
+quorvane_build dev build
 ctest --test-dir "$QUORVANE_ROOT/build" --output-on-failure
 [ "${1:-}" = --quick ] && exit 0
-quorvane_build build-sanitize -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON -DQUORVANE_SANITIZE=ON \
-  -DCMAKE_BUILD_TYPE=Debug
+quorvane_build sanitize build-sanitize
 ctest --test-dir "$QUORVANE_ROOT/build-sanitize" --output-on-failure
-"$QUORVANE_ROOT/scripts/test-keyboard.sh"
-"$QUORVANE_ROOT/scripts/test-debian13.sh"
-"$QUORVANE_ROOT/scripts/test-windows.sh"
-"$QUORVANE_ROOT/scripts/test-windows-zip.sh"
-"$QUORVANE_ROOT/scripts/package.sh"
+"$scripts/test-keyboard.sh"
+"$scripts/test-debian13.sh"
+"$scripts/install-deps.sh" windows
+"$scripts/test-windows.sh"
+"$scripts/test-windows-zip.sh"
+"$scripts/install-deps.sh" package
+"$scripts/package.sh"

@@ -6,10 +6,11 @@
 # QUORVANE_QT_ARCHIVE can name. About an hour on two cores; the work folder,
 # build-debian13/qt-build, lets an interrupted build go on where it stopped.
 set -euo pipefail
-source "$(dirname "$0")/setup.sh"
+source "$(dirname "$0")/lib.sh"
 
 if [ "${1:-}" != --inside ]; then
   source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
+  quorvane_install_missing debootstrap
   quorvane_debian13_enter
   quorvane_in_debian13 "scripts/build-qt-windows.sh --inside"
   exit
@@ -18,8 +19,7 @@ fi
 work="$QUORVANE_ROOT/build-debian13/qt-build"
 mkdir -p "$work"
 cd "$work"
-quorvane_install_missing dpkg-dev g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix cmake ninja-build \
-  perl python3 qt6-base-dev qt6-base-dev-tools xz-utils
+"$QUORVANE_ROOT/scripts/install-deps.sh" qt
 
 # The source, through a deb-src entry made from this system's own apt source.
 if ! ls -d "$work"/qt6-base-*/ >/dev/null 2>&1; then

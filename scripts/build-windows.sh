@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Run inside Debian 13 (scripts/windows-setup.sh does so): cross-builds for
+# Run inside Debian 13 (scripts/windows-lib.sh does so): cross-builds for
 # 64-bit Windows with Debian 13's MinGW-w64 and the Qt for MinGW unpacked in
 # build-windows/, whose version the host tools of Debian 13's Qt match:
 # 1. GoogleTest for MinGW, once, from Debian's source;
@@ -9,21 +9,16 @@
 #    exactly the Qt and MinGW runtime it needs, and the licence of everything
 #    in it.
 set -euo pipefail
-source "$(dirname "$0")/windows-setup.sh"
-quorvane_install_missing cmake ninja-build g++-mingw-w64-x86-64-posix googletest qt6-base-dev \
-  qt6-base-dev-tools zip
+source "$(dirname "$0")/windows-lib.sh"
+"$QUORVANE_ROOT/scripts/install-deps.sh" cross
 
-cross=(-DCMAKE_TOOLCHAIN_FILE="$QUORVANE_TOOLCHAIN" -DQUORVANE_WERROR=ON)
 if [ ! -f "$QUORVANE_WINDOWS_GTEST/lib/cmake/GTest/GTestConfig.cmake" ]; then
   cmake -S /usr/src/googletest -B "$QUORVANE_WINDOWS_GTEST-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$QUORVANE_TOOLCHAIN" -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$QUORVANE_WINDOWS_GTEST"
   cmake --build "$QUORVANE_WINDOWS_GTEST-build" --target install
 fi
-quorvane_build build-windows/core "${cross[@]}" -DCMAKE_PREFIX_PATH="$QUORVANE_WINDOWS_GTEST" \
-  -DCMAKE_FIND_ROOT_PATH="$QUORVANE_WINDOWS_GTEST" -DQUORVANE_WINDOW=OFF -DQUORVANE_TESTS=ON
-quorvane_build build-windows/full "${cross[@]}" -DCMAKE_PREFIX_PATH="$QUORVANE_WINDOWS_QT;$QUORVANE_WINDOWS_GTEST" \
-  -DCMAKE_FIND_ROOT_PATH="$QUORVANE_WINDOWS_QT;$QUORVANE_WINDOWS_GTEST" -DQT_HOST_PATH=/usr \
-  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DQUORVANE_TESTS=ON
+quorvane_build windows-core build-windows/core
+quorvane_build windows build-windows/full
 
 # Debian ships MinGW's runtime with its debugging symbols: 24 MB of 25.
 mkdir -p "$QUORVANE_WINDOWS_RUNTIME"

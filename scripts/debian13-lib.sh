@@ -15,7 +15,6 @@ quorvane_debian_mirror() {
 # Makes the system unless a whole one is there already.
 quorvane_debian13_make() {
   [ -f "$QUORVANE_DEBIAN13/.complete" ] && return 0
-  quorvane_install_missing debootstrap
   rm -rf "$QUORVANE_DEBIAN13"
   mkdir -p "$QUORVANE_DEBIAN13"
   debootstrap --variant=minbase trixie "$QUORVANE_DEBIAN13" "$(quorvane_debian_mirror)"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the unpacked Windows program under Wine on the display xvfb-run gave;
 # run by test-windows-zip.sh, which sets program, image and fists_first_byte.
-source "$(dirname "$0")/windows-setup.sh"
+set -euo pipefail
+source "$(dirname "$0")/windows-lib.sh"
 
 fail() {
   echo "FAILED: $*" >&2
@@ -23,7 +24,6 @@ wait_for() {
 
 main_windows() { xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | wc -l; }
 has_windows() { [ "$(main_windows)" -eq "$1" ]; }
-# Wine's open-file dialog has no title of its own; it is the one wide window.
 # Wine's open-file dialog has no title of its own: it is the program's one
 # shown window that is neither titled "Quorvane" nor small.
 dialog_shown() {
@@ -41,7 +41,7 @@ dialog_gone() { ! dialog_shown; }
 copied_text() {
   echo -n "quorvane-mark" | xclip -selection clipboard -t UTF8_STRING
   xdotool key ctrl+c
-  local text tries=20
+  local text tries=8
   while [ "$tries" -gt 0 ]; do
     text="$(timeout 2 xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true)"
     [ -n "$text" ] && [ "$text" != "quorvane-mark" ] && { echo "$text"; return 0; }
@@ -54,10 +54,18 @@ copied_text() {
 cd "$program"
 QUORVANE_WINE_DISPLAY="$DISPLAY" quorvane_run_under_wine wine quorvane.exe &
 wine_job=$!
+# A failed check must not leave the program running.
+end_program() {
+  kill "$wine_job" 2>/dev/null || true
+  pkill -x quorvane.exe 2>/dev/null || true
+}
+trap end_program EXIT
 
 wait_for has_windows 1 || fail "no window titled Quorvane appeared (a DLL missing?)"
 window="$(xdotool search --onlyvisible --name '^Quorvane$' | head -n 1)"
-eval "$(xdotool getwindowgeometry --shell "$window")"
+geometry="$(xdotool getwindowgeometry --shell "$window")"
+value_of() { sed -n "s/^$1=//p" <<<"$geometry"; }
+X="$(value_of X)" Y="$(value_of Y)" WIDTH="$(value_of WIDTH)" HEIGHT="$(value_of HEIGHT)"
 [ "$WIDTH" = 514 ] && [ "$HEIGHT" = 595 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 514x595"
 echo "PASSED: the window Quorvane appeared with a client area of 514x595"
 left=$X
@@ -78,18 +86,36 @@ echo "PASSED: Save before Open showed the warning box"
 focus_window
 xdotool key alt+o
 wait_for dialog_shown || fail "Open showed no file dialog"
-sleep 1
-xdotool type --delay 20 "Z:${image//\//\\}"
-xdotool key Return
-wait_for dialog_gone || fail "the dialog did not close"
+# Wine's dialog shows before it takes keys, and no window manager here says
+# when it has the focus: the name is typed again until the name box, copied
+# back, holds all of it; then Return is pressed again until the dialog closes.
+name="Z:${image//\//\\}"
+name_typed() {
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$name"
+  xdotool key ctrl+a
+  [ "$(copied_text)" = "$name" ]
+}
+wait_for name_typed || fail "the dialog's name box did not take the name"
+# Waits up to 2 s for the dialog to close after each Return.
+closed_by_return() {
+  local tries=20
+  xdotool key Return
+  until dialog_gone; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || return 1
+    sleep 0.1
+  done
+}
+wait_for closed_by_return || fail "the dialog did not close"
 # txtValue(0): Frame1 at (104, 64), the box at (56, 40) in it, 25x19. A click
 # selects its text; the weapon may still be loading, so look again until then.
+click_first_value() { xdotool mousemove $((left + 104 + 56 + 12)) $((top + 64 + 40 + 9)) click 1; }
 first_value_shown() {
-  xdotool mousemove $((left + 104 + 56 + 12)) $((top + 64 + 40 + 9)) click 1
+  click_first_value
   shown="$(copied_text)" && [ "$shown" = "$fists_first_byte" ]
 }
 shown=""
-sleep 2
 wait_for first_value_shown || fail "the first value box shows '$shown', the file holds $fists_first_byte"
 echo "PASSED: the file opened through the dialog shows its bytes ($shown)"
 
@@ -99,8 +125,10 @@ fists_byte_is() { [ "$(fists_byte)" = "$1" ]; }
 xdotool key --delay 100 BackSpace 2 0 0 alt+s
 wait_for fists_byte_is 200 || fail "an emptied box then 200 saved $(fists_byte)"
 echo "PASSED: an emptied box then 200 saves 200"
-xdotool key --delay 100 ctrl+a 4 4
+click_first_value
+xdotool key --delay 100 4 4
 xdotool key --delay 15 alt+s 9
+# Long enough for a late save to have written the 9's 255; none may come.
 sleep 1
 fists_byte_is 44 || fail "44, Alt+S and 9 15 ms later saved $(fists_byte)"
 echo "PASSED: 44, Alt+S and 9 15 ms later saves 44"
@@ -109,10 +137,9 @@ echo "PASSED: 44, Alt+S and 9 15 ms later saves 44"
 beside_the_exe="$(ls -A)"
 xdotool key alt+o
 wait_for dialog_shown || fail "the second Open showed no file dialog"
-sleep 1
-xdotool key Return
-wait_for dialog_gone || fail "the second Open's dialog did not close"
-sleep 1
+wait_for closed_by_return || fail "the second Open's dialog did not close"
+# The reload runs before Alt+S is taken. Had the box not been reloaded, it
+# would still show 255, and the save would write that.
 xdotool key alt+s
 sleep 1
 fists_byte_is 44 || fail "a second Open confirmed with Return did not reopen the file"

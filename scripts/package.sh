@@ -2,13 +2,13 @@
 # Builds the Debian package into build-package/ (or the folder named by
 # QUORVANE_PACKAGE_BUILD) and checks it: lintian with no error or warning, the
 # AppStream metainfo and the desktop entry valid.
-source "$(dirname "$0")/setup.sh"
-quorvane_install_missing "${QUORVANE_BUILD_PACKAGES[@]}" "${QUORVANE_PACKAGING_PACKAGES[@]}"
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 build="${QUORVANE_PACKAGE_BUILD:-build-package}"
 folder="$QUORVANE_ROOT/$build"
 # Debian's own hardened build flags, as a distribution would build it.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-quorvane_build "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DQUORVANE_WERROR=ON \
+quorvane_build package "$build" \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 rm -f "$folder"/*.deb

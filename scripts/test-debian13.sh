@@ -4,13 +4,15 @@
 # the Debian package there and checks it with lintian. The system is made once
 # with debootstrap and kept in build-debian13/system.
 set -euo pipefail
-source "$(dirname "$0")/setup.sh"
+source "$(dirname "$0")/lib.sh"
 source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
+quorvane_install_missing debootstrap
 quorvane_debian13_enter
 quorvane_in_debian13 '
   set -euo pipefail
-  source scripts/setup.sh
-  quorvane_install_missing "${QUORVANE_BUILD_PACKAGES[@]}" "${QUORVANE_TEST_PACKAGES[@]}"
-  quorvane_build build-debian13/native -DQUORVANE_WERROR=ON -DQUORVANE_TESTS=ON
+  source scripts/lib.sh
+  scripts/install-deps.sh native
+  scripts/install-deps.sh package
+  quorvane_build dev build-debian13/native -DQUORVANE_BENCH=OFF
   ctest --test-dir build-debian13/native --output-on-failure
   QUORVANE_PACKAGE_BUILD=build-debian13/package scripts/package.sh'

@@ -4,8 +4,8 @@
 # synthetic events cannot: shortcuts go through the button's real handling
 # and Qt's own file dialog shows its completion popup. Every check reads the
 # bytes of the file. Takes the program as its argument (default build/quorvane).
-source "$(dirname "$0")/setup.sh"
-quorvane_install_missing xvfb xauth xdotool openbox x11-utils
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 program="$(realpath "${1:-$QUORVANE_ROOT/build/quorvane}")"
 export program
 # A program that stops answering must fail the run, not hang it.

@@ -14,8 +14,7 @@
 # Before that it checks the zip itself: Qt's version, the manifest inside the
 # exe, and a licence text for everything in it.
 set -euo pipefail
-source "$(dirname "$0")/windows-setup.sh"
-quorvane_install_missing "${QUORVANE_WINDOWS_PACKAGES[@]}" zip unzip xvfb xauth xdotool x11-utils xclip
+source "$(dirname "$0")/windows-lib.sh"
 
 zip="$("$QUORVANE_ROOT/scripts/package-windows.sh" | tail -n 1)"
 run="$(quorvane_wine_folder)"

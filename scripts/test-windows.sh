@@ -6,8 +6,7 @@
 #    offscreen platform.
 # Exits non-zero when any test fails.
 set -euo pipefail
-source "$(dirname "$0")/windows-setup.sh"
-quorvane_install_missing "${QUORVANE_WINDOWS_PACKAGES[@]}"
+source "$(dirname "$0")/windows-lib.sh"
 quorvane_windows_build
 
 run="$(quorvane_wine_folder)"

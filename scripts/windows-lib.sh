@@ -1,8 +1,8 @@
-# Shared set-up of the Windows scripts; sourced, not run. The program is
+# The Windows scripts' shared functions; sourced, not run. The program is
 # cross-built for 64-bit Windows inside Debian 13 (scripts/build-windows.sh),
 # whose Qt host tools match the Qt 6.8.2 for MinGW from the project's shared
 # toolchains; Wine runs the results here.
-source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 QUORVANE_WINDOWS="$QUORVANE_ROOT/build-windows"
 QUORVANE_TOOLCHAIN="$QUORVANE_ROOT/cmake/mingw-w64-x86_64.cmake"
