@@ -12,6 +12,7 @@
 #include "rom/rom_file_error.h"
 #include "ui/classic_palette.h"
 #include "ui/flag_check_box.h"
+#include "ui/form1_layout.h"
 #include "ui/picture_button.h"
 #include "ui/pixel_icons.h"
 #include "ui/read_only_box.h"
@@ -22,11 +23,7 @@ namespace quorvane {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-constexpr int RowTop = 600;
-constexpr int RowPitch = 360;
-constexpr int RowHeight = 285;
-constexpr std::array<int, FlagBitCount> FlagTops{240, 840, 1440, 2040, 2520, 3000, 3480, 3960};
+using layout::TwipsPerPixel;
 // QLineEdit keeps 2 pixels either side of its text, inside a 1-pixel frame.
 constexpr int LineEditTextInset = 2 * (1 + 2);
 
@@ -40,9 +37,13 @@ const char* const DescriptionStyle =
 const char* const HexStyle =
     "QLineEdit { border: 1px solid #808080; padding: 0; background: #808080; color: black; }";
 
-void Place(QWidget* widget, int left, int top, int width, int height) {
-  widget->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                      height / TwipsPerPixel);
+QRect Pixels(layout::Twips at) {
+  return {at.left / TwipsPerPixel, at.top / TwipsPerPixel, at.width / TwipsPerPixel,
+          at.height / TwipsPerPixel};
+}
+
+layout::Twips InRow(layout::Column column, int row) {
+  return {column.left, layout::Rows.top + layout::Rows.pitch * row, column.width, layout::Rows.height};
 }
 
 QString Text(std::string_view text) {
@@ -91,25 +92,23 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
   setWindowTitle("Quorvane");
   setWindowIcon(ProgramIcon());
   setPalette(ClassicPalette());
-  setFixedSize(7710 / TwipsPerPixel, 8925 / TwipsPerPixel);
-  setFont(ControlFont(WidestFieldLabel(), 2895 / TwipsPerPixel - LineEditTextInset));
+  setFixedSize(Pixels(layout::ClientArea).size());
+  setFont(ControlFont(WidestFieldLabel(), layout::Rows.description.width / TwipsPerPixel - LineEditTextInset));
   buildButtonBar();
   buildWeaponList();
   buildValueGrid();
   buildFlagBoxes();
+  placeControls();
   setFocusOrder();
   bindEvents();
 }
 
 void Form1::buildButtonBar() {
   Frame3 = Frame(this, "Frame3");
-  Place(Frame3, 0, 0, 7695, 975);
   // Alt+O and Alt+S press the buttons, so the whole editor works from the
   // keyboard, while the captions stay "Open" and "Save".
   cmdOpen = new PictureButton(Frame3, "cmdOpen", "Open", OpenFolderIcon(), Qt::ALT | Qt::Key_O);
-  Place(cmdOpen, 120, 240, 735, 615);
   cmdSave = new PictureButton(Frame3, "cmdSave", "Save", DisketteIcon(), Qt::ALT | Qt::Key_S);
-  Place(cmdSave, 6840, 240, 735, 615);
 }
 
 void Form1::buildWeaponList() {
@@ -119,19 +118,17 @@ void Form1::buildWeaponList() {
   lstWeapons->setSelectionMode(QAbstractItemView::SingleSelection);
   lstWeapons->setSortingEnabled(false);
   for (const auto name : WeaponNames) lstWeapons->addItem(Text(name));
-  Place(lstWeapons, 0, 1080, 1455, 7785);
 }
 
 void Form1::buildValueGrid() {
   Frame1 = Frame(this, "Frame1");
-  Place(Frame1, 1560, 960, 6135, 3255);
   buildGridHeadingsAndLines();
   for (ValueField row = 0; row < ValueFieldCount; ++row) buildValueRow(row);
 }
 
 void Form1::buildGridHeadingsAndLines() {
   const QFont headingFont = HeadingFont(font());
-  const auto heading = [&](const char* name, const char* text, int left, int width) {
+  const auto heading = [&](const char* name, const char* text) {
     auto* label = new QLabel(text, Frame1);
     label->setObjectName(name);
     label->setFont(headingFont);
@@ -139,60 +136,61 @@ void Form1::buildGridHeadingsAndLines() {
     QPalette dark = label->palette();
     dark.setColor(QPalette::WindowText, QColor(0x40, 0x40, 0x40));
     label->setPalette(dark);
-    Place(label, left, 240, width, 255);
   };
-  heading("Label3", "Value", 720, 615);
-  heading("Label2", "Description", 1440, 2895);
-  heading("Label1", "Hex", 4560, 375);
-  const auto line = [&](const char* name, int left) {
+  heading("Label3", "Value");
+  heading("Label2", "Description");
+  heading("Label1", "Hex");
+  for (const char* name : {"Line4", "Line2", "Line1", "Line3"}) {
     auto* rule = new QWidget(Frame1);
     rule->setObjectName(name);
     QPalette ink = rule->palette();
     ink.setColor(QPalette::Window, ink.color(QPalette::WindowText));
     rule->setPalette(ink);
     rule->setAutoFillBackground(true);
-    rule->setGeometry(left / TwipsPerPixel, RowTop / TwipsPerPixel, 1, (3000 - RowTop) / TwipsPerPixel);
-  };
-  line("Line4", 720);
-  line("Line2", 1320);
-  line("Line1", 4440);
-  line("Line3", 5040);
+  }
 }
 
 void Form1::buildValueRow(ValueField row) {
   static constexpr std::array<const char*, ValueFieldCount> DescriptionNames{
       "Text2", "Text4", "Text22", "Text222", "Text10", "Text12", "Text14"};
-  const int top = RowTop + RowPitch * row;
   const QString label = FieldLabel(row);
   auto* value = new ValueBox(Frame1);
   value->setObjectName(QString("txtValue(%1)").arg(row));
   value->setStyleSheet(ValueBoxStyle);
   value->setAccessibleName(label + " value");
-  Place(value, 840, top, 375, RowHeight);
+  value->setGeometry(Pixels(InRow(layout::Rows.value, row)));
   txtValue[static_cast<std::size_t>(row)] = value;
 
   auto* description = new ReadOnlyBox(Frame1, DescriptionNames[static_cast<std::size_t>(row)], DescriptionStyle);
   description->setText(label);
   description->setAccessibleName(label);
   description->setCursorPosition(0);
-  Place(description, 1440, top, 2895, RowHeight);
+  description->setGeometry(Pixels(InRow(layout::Rows.description, row)));
   descriptions[static_cast<std::size_t>(row)] = description;
 
   auto* hex = new ReadOnlyBox(Frame1, QString("txtHex(%1)").arg(row), HexStyle);
   hex->setAccessibleName(label + " in hexadecimal");
-  Place(hex, 4560, top, 375, RowHeight);
+  hex->setGeometry(Pixels(InRow(layout::Rows.hex, row)));
   txtHex[static_cast<std::size_t>(row)] = hex;
 }
 
 void Form1::buildFlagBoxes() {
   Frame2 = Frame(this, "Frame2");
-  Place(Frame2, 1560, 4200, 6135, 4695);
   for (FlagBit bit = 0; bit < FlagBitCount; ++bit) {
     auto* box = new FlagCheckBox(Text(FlagBitLabels[static_cast<std::size_t>(bit)]), Frame2);
     box->setObjectName(QString("chkBits(%1)").arg(bit));
-    const bool longCaption = bit <= 2 || bit == 7;
-    Place(box, 240, FlagTops[static_cast<std::size_t>(bit)], 5655, longCaption ? 615 : 495);
+    const layout::FlagRow flagRow = layout::FlagRows[static_cast<std::size_t>(bit)];
+    box->setGeometry(Pixels({layout::FlagColumn.left, flagRow.top, layout::FlagColumn.width, flagRow.height}));
     chkBits[static_cast<std::size_t>(bit)] = box;
+  }
+}
+
+// The controls that stand alone are made first, then placed from the table.
+void Form1::placeControls() {
+  for (const layout::Placement& placement : layout::Controls) {
+    auto* control = findChild<QWidget*>(Text(placement.name));
+    Q_ASSERT(control != nullptr && control->parentWidget()->objectName() == Text(placement.parent));
+    control->setGeometry(Pixels(placement.at));
   }
 }
 

@@ -47,6 +47,7 @@ class Form1 : public QWidget, public EditorView {
   void buildValueRow(ValueField row);
   void buildGridHeadingsAndLines();
   void buildFlagBoxes();
+  void placeControls();
   void setFocusOrder();
   void bindEvents();
   void runReportingFailure(const std::function<void()>& handler);
