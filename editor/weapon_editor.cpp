@@ -15,7 +15,7 @@ void WeaponEditor::cmdOpen_Click() {
   } catch (...) {
     // The chooser keeps the unusable name, so what the boxes show no longer
     // belongs to the current file; unselecting keeps Save from writing it there.
-    ForgetSelection();
+    forgetSelection();
     throw;
   }
   // The selection handling reports its own failures, so the command always
@@ -30,7 +30,7 @@ void WeaponEditor::lstWeapons_Click() {
   } catch (...) {
     // The boxes still show the previous weapon; leaving the new one selected
     // would let Save write those values over it.
-    ForgetSelection();
+    forgetSelection();
     throw;
   }
 }
@@ -59,12 +59,12 @@ void WeaponEditor::SaveWeapon() {
   if (view_.selectedWeapon() == NoWeapon) {
     throw SaveRefused("No weapon is selected. Choose the weapon to save from the list.");
   }
-  const WeaponRecord record = RecordFromView();
+  const WeaponRecord record = recordFromView();
   WriteWeaponRecord(chooser_.fileName(), view_.selectedWeapon(), record);
   CurrentRecord = record;
 }
 
-WeaponRecord WeaponEditor::RecordFromView() const {
+WeaponRecord WeaponEditor::recordFromView() const {
   WeaponRecord record{};
   for (ValueField field = 0; field < ValueFieldCount; ++field) {
     const std::string text = view_.valueText(field);
@@ -83,6 +83,6 @@ WeaponRecord WeaponEditor::RecordFromView() const {
   return record;
 }
 
-void WeaponEditor::ForgetSelection() { view_.selectWeapon(NoWeapon); }
+void WeaponEditor::forgetSelection() { view_.selectWeapon(NoWeapon); }
 
 }  // namespace quorvane

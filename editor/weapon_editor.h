@@ -24,8 +24,8 @@ class WeaponEditor {
   void SaveWeapon();
 
  private:
-  WeaponRecord RecordFromView() const;
-  void ForgetSelection();
+  WeaponRecord recordFromView() const;
+  void forgetSelection();
 
   EditorView& view_;
   FileChooser& chooser_;

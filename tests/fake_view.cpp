@@ -5,7 +5,7 @@
 
 namespace quorvane::testing {
 
-void FakeView::Report(const std::function<void()>& handler) {
+void FakeView::report(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const std::exception& failure) {
@@ -15,7 +15,7 @@ void FakeView::Report(const std::function<void()>& handler) {
 
 void FakeView::selectWeapon(WeaponIndex index) {
   selected_ = index;
-  if (editor_ != nullptr) Report([&] { editor_->lstWeapons_Click(); });
+  if (editor_ != nullptr) report([&] { editor_->lstWeapons_Click(); });
 }
 
 void FakeView::setValueText(ValueField field, const std::string& text) {

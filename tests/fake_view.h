@@ -33,8 +33,8 @@ class FakeView : public EditorView {
   void setFlagState(FlagBit bit, int state) override { flags_.at(bit) = state; }
 
   // What a user does in the window.
-  void clickOpen() { Report([&] { editor_->cmdOpen_Click(); }); }
-  void clickSave() { Report([&] { editor_->cmdSave_Click(); }); }
+  void clickOpen() { report([&] { editor_->cmdOpen_Click(); }); }
+  void clickSave() { report([&] { editor_->cmdSave_Click(); }); }
   void clickValue(ValueField field) { editor_->txtValue_Click(field); }
   void typeValue(ValueField field, const std::string& text) { setValueText(field, text); }
   // The text that typing over the current selection would leave.
@@ -46,7 +46,7 @@ class FakeView : public EditorView {
   int changeRuleRuns() const { return changeRuleRuns_; }
 
  private:
-  void Report(const std::function<void()>& handler);
+  void report(const std::function<void()>& handler);
 
   WeaponEditor* editor_ = nullptr;
   WeaponIndex selected_ = NoWeapon;
