@@ -54,10 +54,10 @@ void WeaponEditor::LoadWeapon(WeaponIndex index) {
 
 void WeaponEditor::SaveWeapon() {
   if (chooser_.fileName().empty()) {
-    throw SaveRefused("No ROM image is open. Click Open to choose one before saving.");
+    throw SaveRefused(Refusal::NoFileOpen);
   }
   if (view_.selectedWeapon() == NoWeapon) {
-    throw SaveRefused("No weapon is selected. Choose the weapon to save from the list.");
+    throw SaveRefused(Refusal::NoWeaponSelected);
   }
   const WeaponRecord record = recordFromView();
   WriteWeaponRecord(chooser_.fileName(), view_.selectedWeapon(), record);
@@ -69,11 +69,7 @@ WeaponRecord WeaponEditor::recordFromView() const {
   for (ValueField field = 0; field < ValueFieldCount; ++field) {
     const std::string text = view_.valueText(field);
     const std::optional<int> value = ByteValueOf(text);
-    if (!value) {
-      throw SaveRefused("\"" + std::string(ValueFieldLabels[static_cast<std::size_t>(field)]) +
-                        "\" must hold a number from 0 to 255, but it holds \"" + text +
-                        "\". Nothing was saved.");
-    }
+    if (!value) throw SaveRefused(Refusal::NotAByte, field, text);
     record[RecordByteOf(field)] = static_cast<std::uint8_t>(*value);
   }
   for (FlagBit bit = 0; bit < FlagBitCount; ++bit) {

@@ -34,7 +34,8 @@ struct Transfer {
 // on POSIX a file-size limit would otherwise end it mid-save with SIGXFSZ.
 class OsFile {
  public:
-  static std::variant<OsFile, std::error_code> open(const std::string& utf8Name, OpenPurpose purpose);
+  static std::variant<OsFile, std::error_code> open(const std::string& utf8Name,
+                                                    OpenPurpose purpose);
 
   OsFile(OsFile&& other) noexcept : handle_(std::exchange(other.handle_, ClosedHandle)) {}
   OsFile& operator=(OsFile&&) = delete;

@@ -71,7 +71,8 @@ FileKind KindOf(mode_t mode) {
 
 }  // namespace
 
-std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name, OpenPurpose purpose) {
+std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name,
+                                                   OpenPurpose purpose) {
   const int flags = O_RDWR | CommonFlags | (purpose == OpenPurpose::Probe ? O_CREAT : 0);
   int descriptor =
       RetryingInterrupted([&] { return ::open(utf8Name.c_str(), flags, NewFileMode); });

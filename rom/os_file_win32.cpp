@@ -73,7 +73,8 @@ OVERLAPPED At(std::int64_t position) {
 
 }  // namespace
 
-std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name, OpenPurpose purpose) {
+std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name,
+                                                   OpenPurpose purpose) {
   std::wstring wide;
   if (!Widen(utf8Name, wide)) return std::make_error_code(std::errc::illegal_byte_sequence);
   const std::wstring path = ExtendedLengthPath(wide);

@@ -9,16 +9,14 @@ namespace {
 class RomErrorCategory : public std::error_category {
  public:
   const char* name() const noexcept override { return "quorvane-rom"; }
+  // Developers' names only: what the user reads comes from the window.
   std::string message(int code) const override {
     switch (static_cast<RomErrc>(code)) {
-      case RomErrc::NoSuchWeapon:
-        return "There is no such weapon in the table";
-      case RomErrc::NotARegularFile:
-        return "Not a regular file";
-      case RomErrc::FileTooShort:
-        return "The file is too short to hold the weapon table";
+      case RomErrc::NoSuchWeapon: return "NoSuchWeapon";
+      case RomErrc::NotARegularFile: return "NotARegularFile";
+      case RomErrc::FileTooShort: return "FileTooShort";
     }
-    return "Unknown failure";
+    return "RomErrc " + std::to_string(code);
   }
 };
 

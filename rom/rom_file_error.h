@@ -1,10 +1,18 @@
 #pragma once
 
-#include <stdexcept>
+#include <cstdint>
+#include <exception>
 #include <string>
 #include <system_error>
 
+#include "rom/os_file.h"
+#include "rom/weapon_table.h"
+
 namespace quorvane {
+
+// Which file operation failed. A save whose bytes were written but whose sync
+// failed is an operation of its own: it left the file holding something new.
+enum class FileOperation { Open, Read, Save, ConfirmSave };
 
 // What a failed operation left in the file, so that no message claims more
 // than is true.
@@ -14,26 +22,38 @@ enum class FileState {
   MayHoldNewRecord,  // the whole record was written but never confirmed on disk
 };
 
-// A file operation that failed: what was being done, to which file, why (the
-// operating system's words, or the table's own), the portable error code, and
-// what the file holds now.
-class RomFileError : public std::runtime_error {
- public:
-  RomFileError(std::string action, std::string fileName, std::error_code code, std::string reason,
-               FileState state = FileState::Unchanged);
+// The facts of a file operation that failed; ui/ turns them into the user's
+// words. Fields that the failure does not concern keep their defaults.
+struct RomFileFacts {
+  FileOperation operation = FileOperation::Open;
+  WeaponIndex weapon = NoWeapon;
+  std::string fileName;
+  std::error_code code;  // the system's, or RomErrc for the table's own checks
+  FileState state = FileState::Unchanged;
+  FileKind kind = FileKind::Regular;  // what the name turned out to be
+  std::int64_t fileLength = 0;        // of a file too short for the table
+  std::int64_t bytesWritten = 0;      // by a write that stopped partway
+  std::int64_t bytesChanged = 0;      // of the file's own bytes, after such a write
+};
 
-  const std::string& action() const { return action_; }
-  const std::string& fileName() const { return fileName_; }
-  const std::string& reason() const { return reason_; }
-  std::error_code code() const { return code_; }
-  FileState fileState() const { return state_; }
+class RomFileError : public std::exception {
+ public:
+  explicit RomFileError(RomFileFacts facts) : facts_(std::move(facts)) {}
+
+  const char* what() const noexcept override { return "a file operation on the ROM image failed"; }
+
+  FileOperation operation() const { return facts_.operation; }
+  WeaponIndex weapon() const { return facts_.weapon; }
+  const std::string& fileName() const { return facts_.fileName; }
+  std::error_code code() const { return facts_.code; }
+  FileState fileState() const { return facts_.state; }
+  FileKind fileKind() const { return facts_.kind; }
+  std::int64_t fileLength() const { return facts_.fileLength; }
+  std::int64_t bytesWritten() const { return facts_.bytesWritten; }
+  std::int64_t bytesChanged() const { return facts_.bytesChanged; }
 
  private:
-  std::string action_;
-  std::string fileName_;
-  std::string reason_;
-  std::error_code code_;
-  FileState state_;
+  RomFileFacts facts_;
 };
 
 }  // namespace quorvane

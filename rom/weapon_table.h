@@ -12,6 +12,8 @@ namespace quorvane {
 inline constexpr std::int32_t WeaponTableOffset = 0x2CE600;
 inline constexpr int WeaponRecordSize = 8;
 inline constexpr int WeaponCount = 91;
+// The least length of a file that holds the whole table.
+inline constexpr std::int64_t WeaponTableEnd = WeaponTableOffset + std::int64_t{WeaponRecordSize} * WeaponCount;
 
 using WeaponRecord = std::array<std::uint8_t, WeaponRecordSize>;
 

@@ -27,11 +27,14 @@ std::vector<std::string> Heard;
 void Hear(QAccessibleEvent* event) {
   if (event->object() != Watched) return;
   if (event->type() == QAccessible::TextInserted) {
-    Heard.push_back("insert " + static_cast<QAccessibleTextInsertEvent*>(event)->textInserted().toStdString());
+    Heard.push_back("insert " +
+                    static_cast<QAccessibleTextInsertEvent*>(event)->textInserted().toStdString());
   } else if (event->type() == QAccessible::TextRemoved) {
-    Heard.push_back("delete " + static_cast<QAccessibleTextRemoveEvent*>(event)->textRemoved().toStdString());
+    Heard.push_back("delete " +
+                    static_cast<QAccessibleTextRemoveEvent*>(event)->textRemoved().toStdString());
   } else if (event->type() == QAccessible::TextUpdated) {
-    Heard.push_back("update to " + static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted().toStdString());
+    Heard.push_back("update to " +
+                    static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted().toStdString());
   }
 }
 

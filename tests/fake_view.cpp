@@ -6,10 +6,15 @@
 namespace quorvane::testing {
 
 void FakeView::report(const std::function<void()>& handler) {
+  // The same types the window catches, in the same order.
   try {
     handler();
-  } catch (const std::exception& failure) {
-    failures_.emplace_back(failure.what());
+  } catch (const RomFileError& failure) {
+    failures_.push_back({failure, std::nullopt, {}});
+  } catch (const SaveRefused& refusal) {
+    failures_.push_back({std::nullopt, refusal, {}});
+  } catch (const std::exception& unexpected) {
+    failures_.push_back({std::nullopt, std::nullopt, unexpected.what()});
   }
 }
 

@@ -9,9 +9,19 @@
 
 #include "editor/editor_view.h"
 #include "editor/file_chooser.h"
+#include "editor/save_refused.h"
 #include "editor/weapon_editor.h"
+#include "rom/rom_file_error.h"
 
 namespace quorvane::testing {
+
+// One failure the view reported, as the window would have shown it: a file
+// operation's, a refused save, or something unexpected (its what()).
+struct ReportedFailure {
+  std::optional<RomFileError> file;
+  std::optional<SaveRefused> refusal;
+  std::string unexpected;
+};
 
 // Behaves as the window does: a changed value text runs the change rule nested,
 // a selection runs the selection handling, and a failing handler is reported
@@ -33,14 +43,18 @@ class FakeView : public EditorView {
   void setFlagState(FlagBit bit, int state) override { flags_.at(bit) = state; }
 
   // What a user does in the window.
-  void clickOpen() { report([&] { editor_->cmdOpen_Click(); }); }
-  void clickSave() { report([&] { editor_->cmdSave_Click(); }); }
+  void clickOpen() {
+    report([&] { editor_->cmdOpen_Click(); });
+  }
+  void clickSave() {
+    report([&] { editor_->cmdSave_Click(); });
+  }
   void clickValue(ValueField field) { editor_->txtValue_Click(field); }
   void typeValue(ValueField field, const std::string& text) { setValueText(field, text); }
   // The text that typing over the current selection would leave.
   void typeOverSelection(ValueField field, const std::string& typed);
 
-  const std::vector<std::string>& reportedFailures() const { return failures_; }
+  const std::vector<ReportedFailure>& reportedFailures() const { return failures_; }
   int selectionStart(ValueField field) const { return selections_.at(field).first; }
   int selectionLength(ValueField field) const { return selections_.at(field).second; }
   int changeRuleRuns() const { return changeRuleRuns_; }
@@ -54,7 +68,7 @@ class FakeView : public EditorView {
   std::array<std::string, ValueFieldCount> hexes_{};
   std::array<int, FlagBitCount> flags_{};
   std::array<std::pair<int, int>, ValueFieldCount> selections_{};
-  std::vector<std::string> failures_;
+  std::vector<ReportedFailure> failures_;
   int changeRuleRuns_ = 0;
 };
 

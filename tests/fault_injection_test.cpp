@@ -93,7 +93,7 @@ TEST_P(EveryCallFails, IsToldOrRetriedAndLeavesNoHandleOrStrayByte) {
   if (c.call == SysCall::Sync) {
     // The bytes were handed to the system; the message must not call the file unchanged.
     EXPECT_EQ(failure->fileState(), FileState::MayHoldNewRecord);
-    EXPECT_NE(failure->reason().find("may hold the old or the new record"), std::string::npos);
+    EXPECT_EQ(failure->operation(), FileOperation::ConfirmSave);
     EXPECT_EQ(ReadFile(rom.path), written);
   } else {
     EXPECT_EQ(failure->fileState(), FileState::Unchanged);
@@ -149,9 +149,9 @@ TEST_F(ShortTransfers, AWriteThatStopsPartwayIsToldAsAPartlyChangedRecord) {
   }
   ASSERT_TRUE(failure);
   EXPECT_EQ(failure->fileState(), FileState::PartlyChanged);
-  EXPECT_EQ(failure->reason(),
-            "Input/output error. Only 4 of the 8 bytes were written; the record in the file is now "
-            "partly changed");
+  EXPECT_EQ(failure->code(), std::errc::io_error);
+  EXPECT_EQ(failure->bytesWritten(), 4);
+  EXPECT_EQ(failure->bytesChanged(), 4);
   WeaponRecord halfway = testing::RecordIn(rom.original, Weapon);
   std::copy_n(Sample.begin(), 4, halfway.begin());
   EXPECT_EQ(ReadFile(rom.path), WithRecord(rom.original, Weapon, halfway));

@@ -30,8 +30,7 @@ TEST(FileFailure, AFolderIsRefusedAsNotARegularFile) {
     const auto failure = FailureOf(operation);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->code(), RomErrc::NotARegularFile);
-    EXPECT_EQ(failure->reason().rfind("Is a directory, not a regular file", 0), 0U)
-        << failure->reason();
+    EXPECT_EQ(failure->fileKind(), FileKind::Directory);
   }
   EXPECT_EQ(HandlesOpenOn(name), 0);
 }
@@ -53,17 +52,16 @@ TEST(FileFailure, AFileTooShortSaysHowLongItIsAndHowLongItMustBe) {
   const auto failure = FailureOf([&] { ReadWeaponRecord(rom.path, 0); });
   ASSERT_TRUE(failure);
   EXPECT_EQ(failure->code(), RomErrc::FileTooShort);
-  EXPECT_EQ(failure->reason(),
-            "The file is 2,942,468 bytes long; a ROM image with the weapon table is at least "
-            "2,943,192 bytes");
+  EXPECT_EQ(failure->fileLength(), 0x2CE604);
   EXPECT_EQ(ReadFile(rom.path), rom.original);
   EXPECT_EQ(HandlesOpenOn(rom.path), 0);
 
   const std::string empty = rom.folder.file("new.sfc");
   CheckFileOpens(empty);
-  EXPECT_EQ(FailureOf([&] { ReadWeaponRecord(empty, 90); })->reason(),
-            "The file is 0 bytes long (empty); a ROM image with the weapon table is at least "
-            "2,943,192 bytes");
+  const auto emptyFailure = FailureOf([&] { ReadWeaponRecord(empty, 90); });
+  ASSERT_TRUE(emptyFailure);
+  EXPECT_EQ(emptyFailure->code(), RomErrc::FileTooShort);
+  EXPECT_EQ(emptyFailure->fileLength(), 0);
 }
 
 TEST(FileFailure, AnImageDeletedAfterOpeningIsNotRecreatedByReadOrSave) {
@@ -82,7 +80,7 @@ TEST(FileFailure, AnOverlongNameFailsAndCreatesNothing) {
   const std::string name = folder.file(std::string(300, 'r') + ".sfc");
   const auto failure = FailureOf([&] { CheckFileOpens(name); });
   ASSERT_TRUE(failure);
-  EXPECT_FALSE(failure->reason().empty());
+  EXPECT_TRUE(failure->code());
   EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
@@ -90,7 +88,8 @@ TEST(FileFailure, TheMessageNamesTheWeaponTheFileAndTheReason) {
   ScratchFolder folder;
   const auto failure = FailureOf([&] { WriteWeaponRecord(folder.name(), 29, Sample); });
   ASSERT_TRUE(failure);
-  EXPECT_EQ(failure->action(), "Could not save weapon 29 (Atma Weapon) to");
+  EXPECT_EQ(failure->operation(), FileOperation::Save);
+  EXPECT_EQ(failure->weapon(), 29);
   EXPECT_EQ(failure->fileName(), folder.name());
   EXPECT_EQ(failure->fileState(), FileState::Unchanged);
 }

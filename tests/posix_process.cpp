@@ -15,8 +15,8 @@ std::string FailureInChild(const std::function<std::string()>& check) {
   if (child == 0) {
     close(pipeEnds[0]);
     const std::string failure = check();
-    const bool told = write(pipeEnds[1], failure.data(), failure.size()) ==
-                      static_cast<ssize_t>(failure.size());
+    const bool told =
+        write(pipeEnds[1], failure.data(), failure.size()) == static_cast<ssize_t>(failure.size());
     _exit(told ? 0 : 1);
   }
   close(pipeEnds[1]);
@@ -27,7 +27,8 @@ std::string FailureInChild(const std::function<std::string()>& check) {
   close(pipeEnds[0]);
   int status = 0;
   waitpid(child, &status, 0);
-  if (WIFSIGNALED(status)) return "the child was ended by signal " + std::to_string(WTERMSIG(status));
+  if (WIFSIGNALED(status))
+    return "the child was ended by signal " + std::to_string(WTERMSIG(status));
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "the child could not tell its outcome";
   return failure;
 }

@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
   rig.chooser.willAnswer(argv[1]);
   rig.view.clickOpen();
   rig.view.clickSave();
-  for (const auto& failure : rig.view.reportedFailures()) std::cerr << failure << '\n';
+  for (const auto& failure : rig.view.reportedFailures()) {
+    std::cerr << (failure.file ? failure.file->code().message() : "the save was refused") << '\n';
+  }
   return rig.view.reportedFailures().empty() ? 0 : 1;
 }

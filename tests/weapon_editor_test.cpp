@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "editor/save_refused.h"
+#include "rom/rom_errc.h"
 #include "tests/fake_view.h"
 #include "tests/temp_rom.h"
 
@@ -154,7 +155,10 @@ TEST_F(Editor, OpeningANewNameCreatesItAndReportsThatItHoldsNoTable) {
   open(fresh);
   EXPECT_EQ(std::filesystem::file_size(testing::PathOf(fresh)), 0U);
   ASSERT_EQ(rig.view.reportedFailures().size(), 1U);
-  EXPECT_NE(rig.view.reportedFailures()[0].find("0 bytes long (empty)"), std::string::npos);
+  const auto& tooShort = rig.view.reportedFailures()[0].file;
+  ASSERT_TRUE(tooShort);
+  EXPECT_EQ(tooShort->code(), RomErrc::FileTooShort);
+  EXPECT_EQ(tooShort->fileLength(), 0);
   // The boxes still show the old file's weapon, so nothing may be saved over the new one.
   EXPECT_EQ(rig.view.selectedWeapon(), NoWeapon);
   rig.view.clickSave();
@@ -179,7 +183,8 @@ TEST_F(Editor, AProbeThatFailsIsReportedAndUnselects) {
   open(rom.path);
   open(rom.folder.name());
   ASSERT_EQ(rig.view.reportedFailures().size(), 1U);
-  EXPECT_NE(rig.view.reportedFailures()[0].find("Is a directory"), std::string::npos);
+  ASSERT_TRUE(rig.view.reportedFailures()[0].file);
+  EXPECT_EQ(rig.view.reportedFailures()[0].file->fileKind(), FileKind::Directory);
   EXPECT_EQ(rig.view.selectedWeapon(), NoWeapon);
   expectFileUnchangedAndClosed();
 }
@@ -189,7 +194,8 @@ TEST_F(Editor, SaveBeforeAnyFileIsChosenIsRefusedAndCreatesNothing) {
   EXPECT_THROW(rig.editor.SaveWeapon(), SaveRefused);
   rig.view.clickSave();
   ASSERT_EQ(rig.view.reportedFailures().size(), 1U);
-  EXPECT_NE(rig.view.reportedFailures()[0].find("Open"), std::string::npos);
+  ASSERT_TRUE(rig.view.reportedFailures()[0].refusal);
+  EXPECT_EQ(rig.view.reportedFailures()[0].refusal->reason(), Refusal::NoFileOpen);
   const auto entries = std::distance(std::filesystem::directory_iterator(rom.folder.path()),
                                      std::filesystem::directory_iterator());
   EXPECT_EQ(entries, 1);  // the image alone: no file was created under an empty name
@@ -202,7 +208,8 @@ TEST_F(Editor, ASaveThatFailsIsReportedAndLeavesTheFileAsItWas) {
   std::filesystem::create_directory(testing::PathOf(rom.path));
   rig.view.clickSave();
   ASSERT_EQ(rig.view.reportedFailures().size(), 1U);
-  EXPECT_NE(rig.view.reportedFailures()[0].find("Is a directory"), std::string::npos);
+  ASSERT_TRUE(rig.view.reportedFailures()[0].file);
+  EXPECT_EQ(rig.view.reportedFailures()[0].file->fileKind(), FileKind::Directory);
   EXPECT_EQ(HandlesOpenOn(rom.path), 0);
 }
 

@@ -124,7 +124,7 @@ TEST(WindowsFile, AReadOnlyImageCanBeShownButNotSaved) {
   const auto failure = FailureOf([&] { WriteWeaponRecord(rom.path, 3, Sample); });
   ASSERT_TRUE(failure);
   EXPECT_EQ(failure->code(), std::errc::permission_denied);
-  EXPECT_EQ(failure->reason().find('\n'), std::string::npos);
+  EXPECT_EQ(OsReason(failure->code()).find('\n'), std::string::npos);
   EXPECT_EQ(ReadFile(rom.path), rom.original);
   EXPECT_EQ(HandlesOpenOn(rom.path), 0);
 }

@@ -1,6 +1,5 @@
 #include "ui/form1.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -8,9 +7,8 @@
 #include <QSignalBlocker>
 #include <vector>
 
-#include "editor/save_refused.h"
-#include "rom/rom_file_error.h"
 #include "ui/classic_palette.h"
+#include "ui/failure_text.h"
 #include "ui/flag_check_box.h"
 #include "ui/form1_layout.h"
 #include "ui/picture_button.h"
@@ -43,7 +41,8 @@ QRect Pixels(layout::Twips at) {
 }
 
 layout::Twips InRow(layout::Column column, int row) {
-  return {column.left, layout::Rows.top + layout::Rows.pitch * row, column.width, layout::Rows.height};
+  return {column.left, layout::Rows.top + layout::Rows.pitch * row, column.width,
+          layout::Rows.height};
 }
 
 QString Text(std::string_view text) {
@@ -68,18 +67,6 @@ QGroupBox* Frame(QWidget* parent, const char* name) {
   return frame;
 }
 
-QString WithFullStop(const std::string& text) {
-  QString sentence = QString::fromStdString(text);
-  if (!sentence.endsWith('.')) sentence += '.';
-  return sentence;
-}
-
-QString FailureText(const RomFileError& failure) {
-  return QString::fromStdString(failure.action()) + " this file:\n" +
-         QDir::toNativeSeparators(QString::fromStdString(failure.fileName())) +
-         "\n\nReason: " + WithFullStop(failure.reason());
-}
-
 Qt::CheckState CheckStateOf(int flagState) {
   if (flagState == FlagTicked) return Qt::Checked;
   return flagState == FlagClear ? Qt::Unchecked : Qt::PartiallyChecked;
@@ -93,7 +80,8 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
   setWindowIcon(ProgramIcon());
   setPalette(ClassicPalette());
   setFixedSize(Pixels(layout::ClientArea).size());
-  setFont(ControlFont(WidestFieldLabel(), layout::Rows.description.width / TwipsPerPixel - LineEditTextInset));
+  setFont(ControlFont(WidestFieldLabel(),
+                      layout::Rows.description.width / TwipsPerPixel - LineEditTextInset));
   buildButtonBar();
   buildWeaponList();
   buildValueGrid();
@@ -161,7 +149,8 @@ void Form1::buildValueRow(ValueField row) {
   value->setGeometry(Pixels(InRow(layout::Rows.value, row)));
   txtValue[static_cast<std::size_t>(row)] = value;
 
-  auto* description = new ReadOnlyBox(Frame1, DescriptionNames[static_cast<std::size_t>(row)], DescriptionStyle);
+  auto* description =
+      new ReadOnlyBox(Frame1, DescriptionNames[static_cast<std::size_t>(row)], DescriptionStyle);
   description->setText(label);
   description->setAccessibleName(label);
   description->setCursorPosition(0);
@@ -180,7 +169,8 @@ void Form1::buildFlagBoxes() {
     auto* box = new FlagCheckBox(Text(FlagBitLabels[static_cast<std::size_t>(bit)]), Frame2);
     box->setObjectName(QString("chkBits(%1)").arg(bit));
     const layout::FlagRow flagRow = layout::FlagRows[static_cast<std::size_t>(bit)];
-    box->setGeometry(Pixels({layout::FlagColumn.left, flagRow.top, layout::FlagColumn.width, flagRow.height}));
+    box->setGeometry(
+        Pixels({layout::FlagColumn.left, flagRow.top, layout::FlagColumn.width, flagRow.height}));
     chkBits[static_cast<std::size_t>(bit)] = box;
   }
 }
@@ -226,12 +216,13 @@ void Form1::runReportingFailure(const std::function<void()>& handler) {
   } catch (const RomFileError& failure) {
     message = FailureText(failure);
   } catch (const SaveRefused& refusal) {
-    message = QString::fromStdString(refusal.what());
+    message = FailureText(refusal);
+  } catch (const std::exception& unexpected) {
+    message = FailureText(unexpected);
   }
   QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
   box.exec();
 }
-
 
 // A selection the user makes is still being handled by the list when the
 // editor asks to drop it: cleared there and then, the list would select the
@@ -302,9 +293,12 @@ void Form1::setHexText(ValueField field, const std::string& text) {
 
 int Form1::flagState(FlagBit bit) const {
   switch (chkBits[static_cast<std::size_t>(bit)]->checkState()) {
-    case Qt::Checked: return FlagTicked;
-    case Qt::Unchecked: return FlagClear;
-    default: return FlagGrey;
+    case Qt::Checked:
+      return FlagTicked;
+    case Qt::Unchecked:
+      return FlagClear;
+    default:
+      return FlagGrey;
   }
 }
 

@@ -39,7 +39,14 @@ inline constexpr int LinesBottom = 3000;
 
 inline constexpr Column FlagColumn{240, 5655};
 inline constexpr std::array<FlagRow, 8> FlagRows{{
-    {240, 615}, {840, 615}, {1440, 615}, {2040, 495}, {2520, 495}, {3000, 495}, {3480, 495}, {3960, 615},
+    {240, 615},
+    {840, 615},
+    {1440, 615},
+    {2040, 495},
+    {2520, 495},
+    {3000, 495},
+    {3480, 495},
+    {3960, 615},
 }};
 
 struct Placement {
@@ -48,7 +55,9 @@ struct Placement {
   Twips at;
 };
 
-constexpr Twips Heading(Column column) { return {column.left, HeadingTop, column.width, HeadingHeight}; }
+constexpr Twips Heading(Column column) {
+  return {column.left, HeadingTop, column.width, HeadingHeight};
+}
 constexpr Twips Line(int left) { return {left, Rows.top, TwipsPerPixel, LinesBottom - Rows.top}; }
 
 // The controls outside the grid's rows and the flag rows, in the layout's order.

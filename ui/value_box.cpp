@@ -15,7 +15,8 @@ namespace quorvane {
 namespace {
 
 bool IsTypedText(const QString& text) {
-  return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+  return !text.isEmpty() &&
+         std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
 }
 
 }  // namespace
@@ -93,7 +94,8 @@ void ValueBox::inputMethodEvent(QInputMethodEvent* event) {
   const int cursor = cursorPosition();
   const int length = static_cast<int>(text().size());
   const int start = std::clamp(cursor + event->replacementStart(), 0, length);
-  const int end = std::clamp(cursor + event->replacementStart() + event->replacementLength(), start, length);
+  const int end =
+      std::clamp(cursor + event->replacementStart() + event->replacementLength(), start, length);
   const int replaced = end > start ? end - start : static_cast<int>(selectedText().size());
   QInputMethodEvent taken(event->preeditString(), event->attributes());
   taken.setCommitString(takeable(event->commitString(), replaced), start - cursor, end - start);
