@@ -11,7 +11,8 @@ quorvane_windows_build
 
 run="$(quorvane_wine_folder)"
 trap 'rm -rf "$run"' EXIT
-cp "$QUORVANE_WINDOWS/core/tests/quorvane_core_tests.exe" "$QUORVANE_WINDOWS/full/tests/quorvane_window_tests.exe" "$run/"
+cp "$QUORVANE_WINDOWS/core/tests/quorvane_core_tests.exe" "$QUORVANE_WINDOWS/core/tests/quorvane_image_holder.exe" \
+  "$QUORVANE_WINDOWS/full/tests/quorvane_window_tests.exe" "$run/"
 quorvane_windows_runtime "$run" qoffscreen
 cp -f "$QUORVANE_WINDOWS_QT/bin/Qt6Test.dll" "$run/"
 cd "$run"

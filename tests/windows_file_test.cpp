@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <filesystem>
 
+#include "rom/os_file.h"
 #include "rom/weapon_table.h"
 #include "tests/file_outcome.h"
 #include "tests/temp_rom.h"
@@ -36,36 +36,22 @@ class ForeignHandle {
 
 constexpr const wchar_t* HeldEvent = L"quorvane-test-image-held";
 constexpr const wchar_t* ReleaseEvent = L"quorvane-test-image-release";
-constexpr const char* HolderVariable = "QUORVANE_HOLD_IMAGE";
 
-// Runs only in the child process that the test below starts: holds the image
-// open, sharing nothing, until told to let go.
-TEST(WindowsFileHolder, HoldsTheImageWithoutSharing) {
-  const char* image = std::getenv(HolderVariable);
-  if (image == nullptr) GTEST_SKIP() << "runs only as the other program of the test below";
-  const ForeignHandle exclusive(image, GENERIC_READ, 0);
-  ASSERT_TRUE(exclusive.held());
-  const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, ReleaseEvent);
-  SetEvent(OpenEventW(EVENT_MODIFY_STATE, FALSE, HeldEvent));
-  WaitForSingleObject(release, 60000);
-}
-
-// Another process of this same program, holding the image.
+// Another program, quorvane_image_holder.exe beside this one, holding the image.
 class OtherProgram {
  public:
   explicit OtherProgram(const std::string& image) {
     held_ = CreateEventW(nullptr, TRUE, FALSE, HeldEvent);
     release_ = CreateEventW(nullptr, TRUE, FALSE, ReleaseEvent);
-    SetEnvironmentVariableA(HolderVariable, image.c_str());
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) +
-                           L"\" --gtest_filter=WindowsFileHolder.HoldsTheImageWithoutSharing";
+    const std::wstring holder =
+        (std::filesystem::path(self).parent_path() / L"quorvane_image_holder.exe").wstring();
+    std::wstring command = L"\"" + holder + L"\" \"" + PathOf(image).wstring() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    started_ = CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &process_);
-    SetEnvironmentVariableA(HolderVariable, nullptr);
+    started_ = CreateProcessW(holder.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &process_);
   }
   ~OtherProgram() {
     SetEvent(release_);
@@ -97,7 +83,7 @@ TEST(WindowsFile, AnImageAnotherProgramHoldsWithoutSharingIsToldAsBusy) {
       const auto failure = FailureOf(operation);
       ASSERT_TRUE(failure);
       EXPECT_EQ(failure->code(), std::errc::device_or_resource_busy);
-      EXPECT_FALSE(failure->reason().empty());
+      EXPECT_FALSE(OsReason(failure->code()).empty());
     }
   }
   EXPECT_EQ(ReadFile(rom.path), rom.original);
