@@ -61,14 +61,21 @@ std::int64_t RequireRegularFile(const OsFile& file, const RomFileFacts& failing)
   return length;
 }
 
+// What a write that stopped partway left of the file's own bytes.
+struct AfterUndo {
+  FileState state;
+  std::int64_t bytesChanged;
+};
+
 // Bytes that only grew the file are truncated away; bytes that overwrote the
-// old record cannot be taken back. Returns how many of the file's own bytes
-// now differ from before.
-std::int64_t UndoGrowth(const OsFile& file, std::int64_t position, std::int64_t oldLength,
-                        std::int64_t moved) {
+// old record cannot be taken back.
+AfterUndo UndoGrowth(const OsFile& file, std::int64_t position, std::int64_t oldLength,
+                     std::int64_t moved) {
   const bool grewFile = position + moved > oldLength;
   const bool grownPartRemoved = grewFile && !file.truncate(oldLength);
-  return grownPartRemoved ? std::clamp<std::int64_t>(oldLength - position, 0, moved) : moved;
+  const std::int64_t changed =
+      grownPartRemoved ? std::clamp<std::int64_t>(oldLength - position, 0, moved) : moved;
+  return {changed == 0 ? FileState::Unchanged : FileState::PartlyChanged, changed};
 }
 
 }  // namespace
@@ -108,8 +115,9 @@ void WriteWeaponRecord(const std::string& fileName, WeaponIndex index, const Wea
     failing.code = written.error;
     failing.bytesWritten = static_cast<std::int64_t>(written.moved);
     if (failing.bytesWritten > 0) {
-      failing.bytesChanged = UndoGrowth(file, position, length, failing.bytesWritten);
-      if (failing.bytesChanged > 0) failing.state = FileState::PartlyChanged;
+      const AfterUndo left = UndoGrowth(file, position, length, failing.bytesWritten);
+      failing.state = left.state;
+      failing.bytesChanged = left.bytesChanged;
     }
     throw RomFileError(std::move(failing));
   }
