@@ -3,24 +3,7 @@
 # which sets program.
 set -euo pipefail
 
-fail() {
-  echo "FAILED: $*" >&2
-  # QUORVANE_KEYBOARD_SCREENSHOT=file.png keeps a picture of the screen at the failure.
-  if [ -n "${QUORVANE_KEYBOARD_SCREENSHOT:-}" ] && command -v import >/dev/null; then
-    import -window root "$QUORVANE_KEYBOARD_SCREENSHOT"
-  fi
-  exit 1
-}
-
-# Waits up to 20 s for a condition, polling.
-wait_for() {
-  local tries=200
-  until "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "$0")/driver-lib.sh"
 
 scratch="$(mktemp -d)"
 workdir="$scratch/working folder"

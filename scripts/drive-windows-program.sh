@@ -3,24 +3,7 @@
 # run by test-windows-zip.sh, which sets program, image and fists_first_byte.
 set -euo pipefail
 source "$(dirname "$0")/windows-lib.sh"
-
-fail() {
-  echo "FAILED: $*" >&2
-  if [ -n "${QUORVANE_WINE_SCREENSHOT:-}" ] && command -v import >/dev/null; then
-    import -window root "$QUORVANE_WINE_SCREENSHOT"
-  fi
-  exit 1
-}
-
-# Waits up to 60 s for a condition, polling.
-wait_for() {
-  local tries=120
-  until "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.5
-  done
-}
+source "$QUORVANE_ROOT/scripts/driver-lib.sh"
 
 main_windows() { xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | wc -l; }
 has_windows() { [ "$(main_windows)" -eq "$1" ]; }
@@ -146,8 +129,8 @@ fists_byte_is 44 || fail "a second Open confirmed with Return did not reopen the
 [ "$(ls -A)" = "$beside_the_exe" ] || fail "the second Open created a file beside the exe"
 echo "PASSED: a second Open confirmed with Return reopens the same file and creates nothing beside the exe"
 
-if [ -n "${QUORVANE_WINE_SCREENSHOT:-}" ] && command -v import >/dev/null; then
-  import -window root "$QUORVANE_WINE_SCREENSHOT"
+if [ -n "${QUORVANE_SCREENSHOT:-}" ] && command -v import >/dev/null; then
+  import -window root "$QUORVANE_SCREENSHOT"
 fi
 # Wine may drop a key sent while it is still busy with the last one; a lost
 # Alt+F4 is sent again, a few times at most.

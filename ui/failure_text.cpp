@@ -9,15 +9,18 @@ namespace quorvane {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Failure", text); }
+// The translation context of every message, so that lupdate finds them.
+class Failure {
+  Q_DECLARE_TR_FUNCTIONS(Failure)
+};
 
 QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString WeaponDescription(WeaponIndex index) {
-  if (index < 0 || index >= WeaponCount) return Tr("weapon %1").arg(index);
-  return Tr("weapon %1 (%2)")
+  if (index < 0 || index >= WeaponCount) return Failure::tr("weapon %1").arg(index);
+  return Failure::tr("weapon %1 (%2)")
       .arg(index)
       .arg(FromView(WeaponNames[static_cast<std::size_t>(index)]));
 }
@@ -26,13 +29,13 @@ QString ActionText(const RomFileError& failure) {
   const QString weapon = WeaponDescription(failure.weapon());
   switch (failure.operation()) {
     case FileOperation::Open:
-      return Tr("Could not open this file:");
+      return Failure::tr("Could not open this file:");
     case FileOperation::Read:
-      return Tr("Could not read %1 from this file:").arg(weapon);
+      return Failure::tr("Could not read %1 from this file:").arg(weapon);
     case FileOperation::Save:
-      return Tr("Could not save %1 to this file:").arg(weapon);
+      return Failure::tr("Could not save %1 to this file:").arg(weapon);
     case FileOperation::ConfirmSave:
-      return Tr("Could not confirm saving %1 to this file:").arg(weapon);
+      return Failure::tr("Could not confirm saving %1 to this file:").arg(weapon);
   }
   return {};
 }
@@ -47,33 +50,33 @@ QString GroupedDigits(std::int64_t number) {
 QString KindText(FileKind kind) {
   switch (kind) {
     case FileKind::Directory:
-      return Tr("Is a directory");
+      return Failure::tr("Is a directory");
     case FileKind::CharacterDevice:
-      return Tr("Is a character device");
+      return Failure::tr("Is a character device");
     case FileKind::BlockDevice:
-      return Tr("Is a block device");
+      return Failure::tr("Is a block device");
     case FileKind::Fifo:
-      return Tr("Is a FIFO (named pipe)");
+      return Failure::tr("Is a FIFO (named pipe)");
     case FileKind::Socket:
-      return Tr("Is a socket");
+      return Failure::tr("Is a socket");
     default:
-      return Tr("Is a special file");
+      return Failure::tr("Is a special file");
   }
 }
 
 QString TableReason(const RomFileError& failure) {
   switch (static_cast<RomErrc>(failure.code().value())) {
     case RomErrc::NotARegularFile:
-      return Tr("%1, not a regular file. Nothing was read from it or written to it.")
+      return Failure::tr("%1, not a regular file. Nothing was read from it or written to it.")
           .arg(KindText(failure.fileKind()));
     case RomErrc::FileTooShort:
-      return Tr("The file is %1; a ROM image with the weapon table is at least %2 bytes.")
+      return Failure::tr("The file is %1; a ROM image with the weapon table is at least %2 bytes.")
           .arg(failure.fileLength() == 0
-                   ? Tr("0 bytes long (empty)")
-                   : Tr("%1 bytes long").arg(GroupedDigits(failure.fileLength())))
+                   ? Failure::tr("0 bytes long (empty)")
+                   : Failure::tr("%1 bytes long").arg(GroupedDigits(failure.fileLength())))
           .arg(GroupedDigits(WeaponTableEnd));
     case RomErrc::NoSuchWeapon:
-      return Tr("There is no weapon %1 in the table (0 to %2).")
+      return Failure::tr("There is no weapon %1 in the table (0 to %2).")
           .arg(failure.weapon())
           .arg(WeaponCount - 1);
   }
@@ -84,21 +87,24 @@ QString Reason(const RomFileError& failure) {
   if (failure.code().category() == make_error_code(RomErrc::FileTooShort).category())
     return TableReason(failure);
   const QString system = QString::fromStdString(OsReason(failure.code()));
-  const QString ofTheRecord = Tr("of the %1 bytes").arg(WeaponRecordSize);
+  const QString ofTheRecord = Failure::tr("of the %1 bytes").arg(WeaponRecordSize);
   switch (failure.fileState()) {
     case FileState::MayHoldNewRecord:
-      return Tr("%1. The new values were written, but the system could not confirm that they "
-                "reached the disk, so the file may hold the old or the new record.")
+      return Failure::tr(
+                 "%1. The new values were written, but the system could not confirm that they "
+                 "reached the disk, so the file may hold the old or the new record.")
           .arg(system);
     case FileState::PartlyChanged:
-      return Tr("%1. Only %2 %3 were written; the record in the file is now partly changed.")
+      return Failure::tr(
+                 "%1. Only %2 %3 were written; the record in the file is now partly changed.")
           .arg(system)
           .arg(failure.bytesChanged())
           .arg(ofTheRecord);
     case FileState::Unchanged:
       if (failure.bytesWritten() == 0) return system.endsWith('.') ? system : system + '.';
-      return Tr("%1. %2 %3 had been written past the end of the file; they were cut off again, "
-                "so the file is unchanged.")
+      return Failure::tr(
+                 "%1. %2 %3 had been written past the end of the file; they were cut off again, "
+                 "so the file is unchanged.")
           .arg(system)
           .arg(failure.bytesWritten())
           .arg(ofTheRecord);
@@ -111,17 +117,18 @@ QString Reason(const RomFileError& failure) {
 QString FailureText(const RomFileError& failure) {
   return ActionText(failure) + '\n' +
          QDir::toNativeSeparators(QString::fromStdString(failure.fileName())) + "\n\n" +
-         Tr("Reason: %1").arg(Reason(failure));
+         Failure::tr("Reason: %1").arg(Reason(failure));
 }
 
 QString FailureText(const SaveRefused& refusal) {
   switch (refusal.reason()) {
     case Refusal::NoFileOpen:
-      return Tr("No ROM image is open. Click Open to choose one before saving.");
+      return Failure::tr("No ROM image is open. Click Open to choose one before saving.");
     case Refusal::NoWeaponSelected:
-      return Tr("No weapon is selected. Choose the weapon to save from the list.");
+      return Failure::tr("No weapon is selected. Choose the weapon to save from the list.");
     case Refusal::NotAByte:
-      return Tr("\"%1\" must hold a number from 0 to 255, but it holds \"%2\". Nothing was saved.")
+      return Failure::tr(
+                 "\"%1\" must hold a number from 0 to 255, but it holds \"%2\". Nothing was saved.")
           .arg(FromView(ValueFieldLabels[static_cast<std::size_t>(refusal.field())]),
                QString::fromStdString(refusal.text()));
   }
@@ -129,7 +136,7 @@ QString FailureText(const SaveRefused& refusal) {
 }
 
 QString FailureText(const std::exception& unexpected) {
-  return Tr("Something unexpected went wrong, and the command was not finished: %1")
+  return Failure::tr("Something unexpected went wrong, and the command was not finished: %1")
       .arg(QString::fromUtf8(unexpected.what()));
 }
 
