@@ -34,7 +34,7 @@ visible_named() { xdotool search --all --onlyvisible --pid "$editor" --name "$1"
 dialog_shown() { visible_named '^Open$'; }
 dialog_gone() { ! dialog_shown; }
 wait_for visible_named '^Quorvane$' || fail "no window titled Quorvane appeared"
-window="$(xdotool search --onlyvisible --pid "$editor" --name '^Quorvane$' | head -n 1)"
+window="$(xdotool search --all --onlyvisible --pid "$editor" --name '^Quorvane$' | head -n 1)"
 wait_for test "$(xdotool getactivewindow 2>/dev/null)" = "$window" || xdotool windowactivate --sync "$window"
 sleep 0.5
 desktop_class="$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../packaging/io.github.quorvane.quorvane.desktop")"
