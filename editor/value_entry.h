@@ -10,8 +10,9 @@ namespace quorvane {
 inline constexpr int LargestByte = 255;
 
 // Change rule: after it, the value text is a non-empty number of at most 255
-// and the hex box mirrors it. The "0" that fills an emptied box is left selected. Corrections are made through setValueText, so
-// they run the rule again, nested, before this run goes on.
+// and the hex box mirrors it; the "0" that fills an emptied box is left
+// selected. Corrections are made through setValueText, so they run the rule
+// again, nested, before this run goes on.
 void NormalizeValueText(EditorView& view, ValueField field);
 
 // Click rule: selects the whole text so that typing replaces it.

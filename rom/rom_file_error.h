@@ -27,8 +27,8 @@ enum class FileState {
 struct RomFileFacts {
   FileOperation operation = FileOperation::Open;
   WeaponIndex weapon = NoWeapon;
-  std::string fileName;
-  std::error_code code;  // the system's, or RomErrc for the table's own checks
+  std::string fileName{};
+  std::error_code code{};  // the system's, or RomErrc for the table's own checks
   FileState state = FileState::Unchanged;
   FileKind kind = FileKind::Regular;  // what the name turned out to be
   std::int64_t fileLength = 0;        // of a file too short for the table

@@ -12,37 +12,27 @@ namespace quorvane {
 
 namespace {
 
-// What every failure of one operation shares.
-RomFileFacts FactsOf(FileOperation operation, WeaponIndex weapon, const std::string& fileName,
-                     std::error_code code) {
-  RomFileFacts facts;
-  facts.operation = operation;
-  facts.weapon = weapon;
-  facts.fileName = fileName;
+[[noreturn]] void Fail(RomFileFacts facts, std::error_code code) {
   facts.code = code;
-  return facts;
-}
-
-std::int32_t PositionOrFail(const std::string& fileName, WeaponIndex index,
-                            FileOperation operation) {
-  const std::optional<std::int32_t> position = RecordPosition(index);
-  if (!position) throw RomFileError(FactsOf(operation, index, fileName, RomErrc::NoSuchWeapon));
-  return *position;
+  throw RomFileError(std::move(facts));
 }
 
 [[noreturn]] void FailNotRegular(RomFileFacts facts, FileKind kind) {
-  facts.code = RomErrc::NotARegularFile;
   facts.kind = kind;
-  throw RomFileError(std::move(facts));
+  Fail(std::move(facts), RomErrc::NotARegularFile);
+}
+
+std::int32_t PositionOrFail(const RomFileFacts& failing) {
+  const std::optional<std::int32_t> position = RecordPosition(failing.weapon);
+  if (!position) Fail(failing, RomErrc::NoSuchWeapon);
+  return *position;
 }
 
 OsFile OpenOrFail(OpenPurpose purpose, const RomFileFacts& failing) {
   std::variant<OsFile, std::error_code> opened = OsFile::open(failing.fileName, purpose);
   if (const auto* error = std::get_if<std::error_code>(&opened)) {
     if (*error == std::errc::is_a_directory) FailNotRegular(failing, FileKind::Directory);
-    RomFileFacts facts = failing;
-    facts.code = *error;
-    throw RomFileError(std::move(facts));
+    Fail(failing, *error);
   }
   return std::move(std::get<OsFile>(opened));
 }
@@ -52,11 +42,7 @@ OsFile OpenOrFail(OpenPurpose purpose, const RomFileFacts& failing) {
 std::int64_t RequireRegularFile(const OsFile& file, const RomFileFacts& failing) {
   FileKind kind = FileKind::Other;
   std::int64_t length = 0;
-  if (const std::error_code error = file.inspect(kind, length)) {
-    RomFileFacts facts = failing;
-    facts.code = error;
-    throw RomFileError(std::move(facts));
-  }
+  if (const std::error_code error = file.inspect(kind, length)) Fail(failing, error);
   if (kind != FileKind::Regular) FailNotRegular(failing, kind);
   return length;
 }
@@ -86,46 +72,44 @@ std::optional<std::int32_t> RecordPosition(WeaponIndex index) {
 }
 
 void CheckFileOpens(const std::string& fileName) {
-  const RomFileFacts failing = FactsOf(FileOperation::Open, NoWeapon, fileName, {});
+  const RomFileFacts failing{.operation = FileOperation::Open, .fileName = fileName};
   RequireRegularFile(OpenOrFail(OpenPurpose::Probe, failing), failing);
 }
 
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index) {
-  RomFileFacts failing = FactsOf(FileOperation::Read, index, fileName, {});
-  const std::int32_t position = PositionOrFail(fileName, index, FileOperation::Read);
+  RomFileFacts failing{.operation = FileOperation::Read, .weapon = index, .fileName = fileName};
+  const std::int32_t position = PositionOrFail(failing);
   const OsFile file = OpenOrFail(OpenPurpose::Read, failing);
   const std::int64_t length = RequireRegularFile(file, failing);
   WeaponRecord record{};
   const Transfer read = file.readAt(position, record);
-  if (read.error || read.moved != record.size()) {
-    failing.code = read.error ? read.error : make_error_code(RomErrc::FileTooShort);
+  if (read.error) Fail(failing, read.error);
+  if (read.moved != record.size()) {
     failing.fileLength = length;
-    throw RomFileError(std::move(failing));
+    Fail(failing, RomErrc::FileTooShort);
   }
   return record;
 }
 
 void WriteWeaponRecord(const std::string& fileName, WeaponIndex index, const WeaponRecord& record) {
-  RomFileFacts failing = FactsOf(FileOperation::Save, index, fileName, {});
-  const std::int32_t position = PositionOrFail(fileName, index, FileOperation::Save);
+  RomFileFacts failing{.operation = FileOperation::Save, .weapon = index, .fileName = fileName};
+  const std::int32_t position = PositionOrFail(failing);
   const OsFile file = OpenOrFail(OpenPurpose::Write, failing);
   const std::int64_t length = RequireRegularFile(file, failing);
   const Transfer written = file.writeAt(position, record);
   if (written.error) {
-    failing.code = written.error;
     failing.bytesWritten = static_cast<std::int64_t>(written.moved);
     if (failing.bytesWritten > 0) {
       const AfterUndo left = UndoGrowth(file, position, length, failing.bytesWritten);
       failing.state = left.state;
       failing.bytesChanged = left.bytesChanged;
     }
-    throw RomFileError(std::move(failing));
+    Fail(failing, written.error);
   }
   if (const std::error_code error = file.sync()) {
     failing.operation = FileOperation::ConfirmSave;
-    failing.code = error;
     failing.state = FileState::MayHoldNewRecord;
-    throw RomFileError(std::move(failing));
+    Fail(failing, error);
   }
 }
 

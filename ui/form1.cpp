@@ -293,12 +293,9 @@ void Form1::setHexText(ValueField field, const std::string& text) {
 
 int Form1::flagState(FlagBit bit) const {
   switch (chkBits[static_cast<std::size_t>(bit)]->checkState()) {
-    case Qt::Checked:
-      return FlagTicked;
-    case Qt::Unchecked:
-      return FlagClear;
-    default:
-      return FlagGrey;
+    case Qt::Checked: return FlagTicked;
+    case Qt::Unchecked: return FlagClear;
+    default: return FlagGrey;
   }
 }
 

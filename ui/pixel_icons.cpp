@@ -28,20 +28,13 @@ constexpr PixelArt Diskette{
 
 QColor ColourOf(char pixel) {
   switch (pixel) {
-    case 'K':
-      return QColor(0x00, 0x00, 0x00);
-    case 'Y':
-      return QColor(0xFF, 0xFF, 0x00);
-    case 'D':
-      return QColor(0xC0, 0xC0, 0x00);
-    case 'O':
-      return QColor(0x80, 0x80, 0x00);
-    case 'W':
-      return QColor(0xFF, 0xFF, 0xFF);
-    case 'S':
-      return QColor(0xC0, 0xC0, 0xC0);
-    default:
-      return Qt::transparent;
+    case 'K': return QColor(0x00, 0x00, 0x00);
+    case 'Y': return QColor(0xFF, 0xFF, 0x00);
+    case 'D': return QColor(0xC0, 0xC0, 0x00);
+    case 'O': return QColor(0x80, 0x80, 0x00);
+    case 'W': return QColor(0xFF, 0xFF, 0xFF);
+    case 'S': return QColor(0xC0, 0xC0, 0xC0);
+    default: return Qt::transparent;
   }
 }
 
