@@ -10,7 +10,8 @@ class FileChooser {
   virtual ~FileChooser() = default;
 
   // Shows the dialog; a confirmed name becomes fileName(), a cancel keeps it.
-  virtual void showOpen() = 0;
+  // True when the user confirmed a name.
+  virtual bool showOpen() = 0;
 
   // "" until the user has confirmed a name once.
   virtual std::string fileName() const = 0;

@@ -4,32 +4,55 @@
 
 #include "editor/save_refused.h"
 #include "editor/value_entry.h"
+#include "rom/rom_file_error.h"
 
 namespace quorvane {
 
 void WeaponEditor::cmdOpen_Click() {
-  chooser_.showOpen();
+  const bool confirmed = chooser_.showOpen();
   if (chooser_.fileName().empty()) return;
+  Probed probed = Probed::ExistingFile;
   try {
-    CheckFileOpens(chooser_.fileName());
+    // A cancelled dialog reopens the earlier name; should that file have gone
+    // meanwhile, it is reported, not made again under the old name.
+    if (confirmed) {
+      probed = CheckFileOpens(chooser_.fileName());
+    } else {
+      CheckExistingFileOpens(chooser_.fileName());
+    }
   } catch (...) {
     // The chooser keeps the unusable name, so what the boxes show no longer
     // belongs to the current file; unselecting keeps Save from writing it there.
     forgetSelection();
     throw;
   }
-  // The selection handling reports its own failures, so the command always
-  // ends normally once the file has been proven to open.
-  view_.selectWeapon(0);
+  showFirstWeapon(probed);
+}
+
+// The selection handling reports its own failures, so the command always ends
+// normally once the file has been proven to open.
+void WeaponEditor::showFirstWeapon(Probed probed) {
+  showingCreatedFile_ = probed == Probed::CreatedFile;
+  try {
+    view_.selectWeapon(0);
+  } catch (...) {
+    showingCreatedFile_ = false;
+    throw;
+  }
+  showingCreatedFile_ = false;
 }
 
 void WeaponEditor::lstWeapons_Click() {
   if (chooser_.fileName().empty() || view_.selectedWeapon() == NoWeapon) return;
   try {
     LoadWeapon(view_.selectedWeapon());
-  } catch (...) {
+  } catch (const RomFileError& failure) {
     // The boxes still show the previous weapon; leaving the new one selected
     // would let Save write those values over it.
+    forgetSelection();
+    if (showingCreatedFile_) throw failure.ofCreatedFile();
+    throw;
+  } catch (...) {
     forgetSelection();
     throw;
   }

@@ -26,10 +26,14 @@ class WeaponEditor {
  private:
   WeaponRecord recordFromView() const;
   void forgetSelection();
+  void showFirstWeapon(Probed probed);
 
   EditorView& view_;
   FileChooser& chooser_;
   WeaponRecord CurrentRecord{};
+  // Set only while Open shows weapon 0 of a file it has just created, so that
+  // the failing load can say why the file is empty.
+  bool showingCreatedFile_ = false;
 };
 
 }  // namespace quorvane

@@ -10,9 +10,10 @@
 
 namespace quorvane {
 
-// What an operation opens the image for. Only a probe creates a missing file,
-// and only a probe or a read may fall back to read access when writing is refused.
-enum class OpenPurpose { Probe, Read, Write };
+// What an operation opens the image for. Only the probe of a newly chosen name
+// creates a missing file, and only a probe or a read may fall back to read
+// access when writing is refused.
+enum class OpenPurpose { ProbeCreating, Probe, Read, Write };
 
 enum class FileKind { Regular, Directory, CharacterDevice, BlockDevice, Fifo, Socket, Other };
 
@@ -37,11 +38,15 @@ class OsFile {
   static std::variant<OsFile, std::error_code> open(const std::string& utf8Name,
                                                     OpenPurpose purpose);
 
-  OsFile(OsFile&& other) noexcept : handle_(std::exchange(other.handle_, ClosedHandle)) {}
+  OsFile(OsFile&& other) noexcept
+      : handle_(std::exchange(other.handle_, ClosedHandle)), created_(other.created_) {}
   OsFile& operator=(OsFile&&) = delete;
   OsFile(const OsFile&) = delete;
   OsFile& operator=(const OsFile&) = delete;
   ~OsFile();
+
+  // Whether this open made the file: no file of that name existed before.
+  bool created() const { return created_; }
 
   // The one file-type check, which also gives the file's length in bytes.
   std::error_code inspect(FileKind& kind, std::int64_t& length) const;
@@ -59,9 +64,10 @@ class OsFile {
  private:
   // -1 is no descriptor on POSIX and INVALID_HANDLE_VALUE on Windows.
   static constexpr std::intptr_t ClosedHandle = -1;
-  explicit OsFile(std::intptr_t handle) : handle_(handle) {}
+  OsFile(std::intptr_t handle, bool created) : handle_(handle), created_(created) {}
 
   std::intptr_t handle_;
+  bool created_;
 };
 
 // Keeps a file-size limit from ending the program: the write fails with

@@ -73,17 +73,25 @@ FileKind KindOf(mode_t mode) {
 
 std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name,
                                                    OpenPurpose purpose) {
-  const int flags = O_RDWR | CommonFlags | (purpose == OpenPurpose::Probe ? O_CREAT : 0);
-  int descriptor =
-      RetryingInterrupted([&] { return ::open(utf8Name.c_str(), flags, NewFileMode); });
+  const auto openWith = [&](int flags) {
+    return RetryingInterrupted([&] { return ::open(utf8Name.c_str(), flags, NewFileMode); });
+  };
+  int descriptor = openWith(O_RDWR | CommonFlags);
+  bool created = false;
+  // Created exclusively, and only when there was no file, so the probe knows
+  // that it made the file; one that appeared meanwhile is opened as it is.
+  if (descriptor < 0 && errno == ENOENT && purpose == OpenPurpose::ProbeCreating) {
+    descriptor = openWith(O_RDWR | CommonFlags | O_CREAT | O_EXCL);
+    created = descriptor >= 0;
+    if (descriptor < 0 && errno == EEXIST) descriptor = openWith(O_RDWR | CommonFlags);
+  }
   const int openErrno = errno;
   // A file the user may only read is still worth showing.
   if (descriptor < 0 && purpose != OpenPurpose::Write && WriteAccessUnavailable(openErrno)) {
-    descriptor =
-        RetryingInterrupted([&] { return ::open(utf8Name.c_str(), O_RDONLY | CommonFlags); });
+    descriptor = openWith(O_RDONLY | CommonFlags);
   }
   if (descriptor < 0) return std::error_code(openErrno, std::generic_category());
-  return OsFile(descriptor);
+  return OsFile(descriptor, created);
 }
 
 OsFile::~OsFile() {

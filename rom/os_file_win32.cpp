@@ -78,15 +78,21 @@ std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name,
   std::wstring wide;
   if (!Widen(utf8Name, wide)) return std::make_error_code(std::errc::illegal_byte_sequence);
   const std::wstring path = ExtendedLengthPath(wide);
-  const DWORD disposition = purpose == OpenPurpose::Probe ? OPEN_ALWAYS : OPEN_EXISTING;
-  HANDLE opened = OpenHandle(path, GENERIC_READ | GENERIC_WRITE, disposition);
+  const bool mayCreate = purpose == OpenPurpose::ProbeCreating;
+  HANDLE opened =
+      OpenHandle(path, GENERIC_READ | GENERIC_WRITE, mayCreate ? OPEN_ALWAYS : OPEN_EXISTING);
   const std::error_code refused = LastError();
+  // OPEN_ALWAYS reports a file that was already there as this "error".
+  const bool created = mayCreate && opened != INVALID_HANDLE_VALUE &&
+                       refused.value() != static_cast<int>(ERROR_ALREADY_EXISTS);
   // A file the user may only read is still worth showing.
   if (opened == INVALID_HANDLE_VALUE && purpose != OpenPurpose::Write &&
       WriteAccessRefused(static_cast<DWORD>(refused.value()))) {
     opened = OpenHandle(path, GENERIC_READ, OPEN_EXISTING);
   }
-  if (opened != INVALID_HANDLE_VALUE) return OsFile(reinterpret_cast<std::intptr_t>(opened));
+  if (opened != INVALID_HANDLE_VALUE) {
+    return OsFile(reinterpret_cast<std::intptr_t>(opened), created);
+  }
   if (IsFolder(path)) return std::make_error_code(std::errc::is_a_directory);
   return refused;
 }

@@ -34,6 +34,7 @@ struct RomFileFacts {
   std::int64_t fileLength = 0;        // of a file too short for the table
   std::int64_t bytesWritten = 0;      // by a write that stopped partway
   std::int64_t bytesChanged = 0;      // of the file's own bytes, after such a write
+  bool createdByOpen = false;         // the file did not exist until Open made it
 };
 
 class RomFileError : public std::exception {
@@ -51,6 +52,14 @@ class RomFileError : public std::exception {
   std::int64_t fileLength() const { return facts_.fileLength; }
   std::int64_t bytesWritten() const { return facts_.bytesWritten; }
   std::int64_t bytesChanged() const { return facts_.bytesChanged; }
+  bool createdByOpen() const { return facts_.createdByOpen; }
+
+  // The same failure, of a file that Open has just made.
+  RomFileError ofCreatedFile() const {
+    RomFileFacts facts = facts_;
+    facts.createdByOpen = true;
+    return RomFileError(std::move(facts));
+  }
 
  private:
   RomFileFacts facts_;

@@ -71,7 +71,14 @@ std::optional<std::int32_t> RecordPosition(WeaponIndex index) {
   return WeaponTableOffset + WeaponRecordSize * index;
 }
 
-void CheckFileOpens(const std::string& fileName) {
+Probed CheckFileOpens(const std::string& fileName) {
+  const RomFileFacts failing{.operation = FileOperation::Open, .fileName = fileName};
+  const OsFile file = OpenOrFail(OpenPurpose::ProbeCreating, failing);
+  RequireRegularFile(file, failing);
+  return file.created() ? Probed::CreatedFile : Probed::ExistingFile;
+}
+
+void CheckExistingFileOpens(const std::string& fileName) {
   const RomFileFacts failing{.operation = FileOperation::Open, .fileName = fileName};
   RequireRegularFile(OpenOrFail(OpenPurpose::Probe, failing), failing);
 }

@@ -39,10 +39,13 @@ constexpr std::uint8_t FlagMask(FlagBit bit) { return static_cast<std::uint8_t>(
 std::optional<std::int32_t> RecordPosition(WeaponIndex index);
 
 // Each operation opens the file, named in UTF-8 (never truncating; only the
-// probe creates a missing one), refuses anything but a regular file, does its
-// one whole transfer and closes it again; a save is synced to the disk before
-// it counts. Failures throw RomFileError.
-void CheckFileOpens(const std::string& fileName);
+// probe of a newly chosen name creates a missing one), refuses anything but a
+// regular file, does its one whole transfer and closes it again; a save is
+// synced to the disk before it counts. Failures throw RomFileError.
+enum class Probed { ExistingFile, CreatedFile };
+Probed CheckFileOpens(const std::string& fileName);
+// The probe of a name chosen earlier, which may have gone meanwhile.
+void CheckExistingFileOpens(const std::string& fileName);
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index);
 void WriteWeaponRecord(const std::string& fileName, WeaponIndex index, const WeaponRecord& record);
 

@@ -53,6 +53,11 @@ TEST(FailureText, TellsWhatFailedTheFileAndTheReason) {
   EXPECT_EQ(Shown(shorter), About("Could not read weapon 0 (Fists) from") +
                                 "The file is 0 bytes long (empty); a ROM image with the weapon "
                                 "table is at least 2,943,192 bytes.");
+  shorter.createdByOpen = true;
+  EXPECT_EQ(Shown(shorter), About("Could not read weapon 0 (Fists) from") +
+                                "No file of this name existed, so Open created it, empty. An "
+                                "empty file cannot hold the weapon table; a ROM image with it is "
+                                "at least 2,943,192 bytes.");
   EXPECT_EQ(Shown(Facts(FileOperation::Save, 91, RomErrc::NoSuchWeapon)),
             About("Could not save weapon 91 to") + "There is no weapon 91 in the table (0 to 90).");
 

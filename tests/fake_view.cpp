@@ -46,11 +46,12 @@ void FakeView::typeOverSelection(ValueField field, const std::string& typed) {
   setValueText(field, text);
 }
 
-void FakeChooser::showOpen() {
-  if (answers_.empty()) return;
+bool FakeChooser::showOpen() {
+  if (answers_.empty()) return false;
   const std::optional<std::string> answer = answers_.front();
   answers_.pop_front();
   if (answer) fileName_ = *answer;
+  return answer.has_value();
 }
 
 }  // namespace quorvane::testing

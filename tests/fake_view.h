@@ -76,7 +76,7 @@ class FakeView : public EditorView {
 class FakeChooser : public FileChooser {
  public:
   void willAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
-  void showOpen() override;
+  bool showOpen() override;
   std::string fileName() const override { return fileName_; }
 
  private:

@@ -159,11 +159,26 @@ TEST_F(Editor, OpeningANewNameCreatesItAndReportsThatItHoldsNoTable) {
   ASSERT_TRUE(tooShort);
   EXPECT_EQ(tooShort->code(), RomErrc::FileTooShort);
   EXPECT_EQ(tooShort->fileLength(), 0);
+  EXPECT_TRUE(tooShort->createdByOpen());
   // The boxes still show the old file's weapon, so nothing may be saved over the new one.
   EXPECT_EQ(rig.view.selectedWeapon(), NoWeapon);
   rig.view.clickSave();
   EXPECT_EQ(std::filesystem::file_size(testing::PathOf(fresh)), 0U);
   EXPECT_EQ(HandlesOpenOn(fresh), 0);
+}
+
+TEST_F(Editor, CancelAfterTheFileHasGoneReportsItAndCreatesNothing) {
+  open(rom.path);
+  std::filesystem::rename(testing::PathOf(rom.path), testing::PathOf(rom.path + ".moved"));
+  rig.chooser.willAnswer(std::nullopt);
+  rig.view.clickOpen();
+  EXPECT_FALSE(std::filesystem::exists(testing::PathOf(rom.path)));
+  ASSERT_EQ(rig.view.reportedFailures().size(), 1U);
+  const auto& gone = rig.view.reportedFailures()[0].file;
+  ASSERT_TRUE(gone);
+  EXPECT_EQ(gone->code(), std::errc::no_such_file_or_directory);
+  EXPECT_EQ(gone->fileName(), rom.path);
+  EXPECT_EQ(rig.view.selectedWeapon(), NoWeapon);
 }
 
 TEST_F(Editor, AFailedLoadKeepsTheViewAndUnselects) {

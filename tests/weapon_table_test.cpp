@@ -76,12 +76,15 @@ TEST(RecordAccess, WritePastTheEndGrowsTheFileWithZeros) {
   EXPECT_EQ(RecordIn(after, 1), Sample);
 }
 
-TEST(RecordAccess, ProbingAMissingNameCreatesAnEmptyFile) {
+TEST(RecordAccess, ProbingAMissingNameCreatesAnEmptyFileAndSaysSo) {
   ScratchFolder folder;
   const std::string name = folder.file("new image.sfc");
-  CheckFileOpens(name);
+  EXPECT_THROW(CheckExistingFileOpens(name), RomFileError);
+  EXPECT_FALSE(std::filesystem::exists(name));
+  EXPECT_EQ(CheckFileOpens(name), Probed::CreatedFile);
   ASSERT_TRUE(std::filesystem::exists(name));
   EXPECT_EQ(std::filesystem::file_size(name), 0U);
+  EXPECT_EQ(CheckFileOpens(name), Probed::ExistingFile);
   EXPECT_EQ(testing::HandlesOpenOn(name), 0);
 }
 

@@ -70,6 +70,12 @@ QString TableReason(const RomFileError& failure) {
       return Failure::tr("%1, not a regular file. Nothing was read from it or written to it.")
           .arg(KindText(failure.fileKind()));
     case RomErrc::FileTooShort:
+      if (failure.createdByOpen()) {
+        return Failure::tr(
+                   "No file of this name existed, so Open created it, empty. An empty file cannot "
+                   "hold the weapon table; a ROM image with it is at least %1 bytes.")
+            .arg(GroupedDigits(WeaponTableEnd));
+      }
       return Failure::tr("The file is %1; a ROM image with the weapon table is at least %2 bytes.")
           .arg(failure.fileLength() == 0
                    ? Failure::tr("0 bytes long (empty)")

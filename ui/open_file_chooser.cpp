@@ -31,7 +31,7 @@ QFileDialog& OpenFileChooser::dialog() {
   return *dialog_;
 }
 
-void OpenFileChooser::showOpen() {
+bool OpenFileChooser::showOpen() {
   QFileDialog& shown = dialog();
   if (!fileName_.isEmpty()) {
     // Windows' own dialog takes only the name from a full path and would start
@@ -41,9 +41,11 @@ void OpenFileChooser::showOpen() {
     shown.setDirectory(last.absolutePath());
     shown.selectFile(last.fileName());
   }
-  if (shown.exec() != QDialog::Accepted) return;
+  if (shown.exec() != QDialog::Accepted) return false;
   const QStringList chosen = shown.selectedFiles();
-  if (!chosen.isEmpty()) fileName_ = chosen.first();
+  if (chosen.isEmpty()) return false;
+  fileName_ = chosen.first();
+  return true;
 }
 
 // The file layer takes UTF-8 on every platform; the local 8-bit encoding would

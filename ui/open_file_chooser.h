@@ -15,7 +15,7 @@ class OpenFileChooser : public FileChooser {
  public:
   explicit OpenFileChooser(QWidget* parent) : parent_(parent) {}
 
-  void showOpen() override;
+  bool showOpen() override;
   std::string fileName() const override;
 
   QFileDialog& dialog();
