@@ -21,15 +21,16 @@ int SaturatedNumber(const std::string& digits) {
   return number;
 }
 
+}  // namespace
+
 // A pasted or programmatically set text may hold anything; keep what the user
-// most likely meant, its digits.
+// most likely meant, its digits. No byte of a multi-byte UTF-8 character is
+// an ASCII digit, so bytes can be kept or dropped one by one.
 std::string DigitsOf(const std::string& text) {
   std::string digits;
   std::copy_if(text.begin(), text.end(), std::back_inserter(digits), IsDigit);
   return digits;
 }
-
-}  // namespace
 
 void NormalizeValueText(EditorView& view, ValueField field) {
   if (const std::string text = view.valueText(field); !AllDigits(text)) {

@@ -21,6 +21,10 @@ void SelectAllOnClick(EditorView& view, ValueField field);
 // Uppercase hex digits without prefix or leading zeros ("0", "A", "FF").
 std::string HexMirrorText(int value);
 
+// The ASCII digits of a UTF-8 text, in order: all that a value box takes of
+// anything offered to it, and all the change rule keeps of a text set in it.
+std::string DigitsOf(const std::string& text);
+
 // The byte a value text spells, or nothing unless it is 1 to 3 decimal digits
 // spelling at most 255 ("007" is 7).
 std::optional<int> ByteValueOf(const std::string& text);

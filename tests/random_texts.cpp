@@ -17,8 +17,15 @@ std::uint32_t SeedFromEnvironment() {
   return given != nullptr ? static_cast<std::uint32_t>(std::strtoul(given, nullptr, 10)) : 20261207U;
 }
 
-constexpr std::array<const char*, 14> Junk{" ", "-", "+", ".", "e", "x", "A", "f",
-                                           "\xC3\xBC", "\xE3\x83\xAD", "\t", ",", "0x", "%"};
+// Beside blanks, signs, letters and non-ASCII: format characters (joiners, an
+// Arabic letter mark), a private-use character, characters beyond U+FFFF (an
+// emoji, a mathematical digit), a full-width digit, control characters, and
+// what AltGr types on European keyboards.
+constexpr std::array<const char*, 27> Junk{
+    " ",          "-",          "+",          ".",        "e",        "x",          "A",
+    "f",          "\xC3\xBC",   "\xE3\x83\xAD", "\t",       ",",        "0x",         "%",
+    "\u200D",     "\u2060",     "\u061C",     "\uE000",   "\U0001F600", "\U0001D7D3", "\uFF15",
+    "\n",         "\x01",       "\x7F",       "@",        "{",        "\u20AC"};
 
 }  // namespace
 

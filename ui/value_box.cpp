@@ -7,70 +7,108 @@
 #include <QMenu>
 #include <QMimeData>
 #include <algorithm>
-#include <iterator>
 #include <memory>
+
+#include "editor/value_entry.h"
 
 namespace quorvane {
 
 namespace {
 
-bool IsTypedText(const QString& text) {
-  return !text.isEmpty() &&
-         std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+QString Digits(const QString& text) { return QString::fromStdString(DigitsOf(text.toStdString())); }
+
+QString SelectionClipboardText() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  return clipboard->supportsSelection() ? clipboard->text(QClipboard::Selection) : QString();
 }
 
 }  // namespace
 
-ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) { setMaxLength(3); }
+ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
+  setMaxLength(3);
+}
 
 // The one rule: the digits of what is offered, as many as fit once the
 // replaced characters are gone.
 QString ValueBox::takeable(const QString& offered, int replacedLength) const {
-  QString digits;
-  std::copy_if(offered.begin(), offered.end(), std::back_inserter(digits),
-               [](QChar c) { return c >= '0' && c <= '9'; });
-  return digits.left(std::max(0, maxLength() - static_cast<int>(text().size()) + replacedLength));
+  const auto room = maxLength() - text().size() + replacedLength;
+  return Digits(offered).left(std::max<qsizetype>(0, room));
 }
 
-// Nothing at all happens when nothing can be taken: a refused key keeps the
+// Nothing at all happens when nothing can be taken: a refused paste keeps the
 // selection it would have replaced.
 void ValueBox::insertTakeable(const QString& offered) {
-  const QString taken = takeable(offered, static_cast<int>(selectedText().size()));
+  const QString taken = takeable(offered, selectionLength());
   if (!taken.isEmpty()) insert(taken);
 }
 
 void ValueBox::pasteDigits() { insertTakeable(QGuiApplication::clipboard()->text()); }
 
+// The characters from start, length long, give way to the digits offered, in
+// one change of the text.
+void ValueBox::replaceWithDigits(int start, int length, const QString& offered) {
+  const QString taken = takeable(offered, length);
+  if (taken.isEmpty()) return;
+  setSelection(start, length);
+  insert(taken);
+}
+
+// Whatever a key means to the box (an edit, a move, a character typed with
+// AltGr, which arrives as Ctrl+Alt), the only text it may bring in is its own
+// digits; the line edit's own handling does the rest.
 void ValueBox::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste)) {
     pasteDigits();
-  } else if (IsTypedText(event->text()) && !(event->modifiers() & Qt::ControlModifier)) {
-    insertTakeable(event->text());
-  } else {
-    QLineEdit::keyPressEvent(event);
+    event->accept();
     return;
   }
-  event->accept();
+  QKeyEvent digitsOnly(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                       event->nativeVirtualKey(), event->nativeModifiers(),
+                       takeable(event->text(), selectionLength()), event->isAutoRepeat(),
+                       static_cast<quint16>(event->count()));
+  QLineEdit::keyPressEvent(&digitsOnly);
+  event->setAccepted(digitsOnly.isAccepted());
+}
+
+// A middle click pastes where it points; with no digit to paste, it does not
+// even move the cursor there.
+void ValueBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton && Digits(SelectionClipboardText()).isEmpty()) {
+    event->accept();
+    return;
+  }
+  QLineEdit::mousePressEvent(event);
 }
 
 void ValueBox::mouseReleaseEvent(QMouseEvent* event) {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
-    deselect();
-    insertTakeable(clipboard->text(QClipboard::Selection));
+  if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+    replaceWithDigits(cursorPosition(), 0, SelectionClipboardText());
     return;
   }
   QLineEdit::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton) emit clicked();
 }
 
+// The menu's Paste is found by what it does, calling the box's own paste, not
+// by a name or a text that differs between Qt versions and languages.
 void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
   const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-  if (auto* paste = menu->findChild<QAction*>("edit-paste")) {
-    paste->disconnect(this);
-    connect(paste, &QAction::triggered, this, &ValueBox::pasteDigits);
+  for (QAction* action : menu->actions()) {
+    // Qt versions connect the menu's actions in either of Qt's two ways.
+    if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+        disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
+      connect(action, &QAction::triggered, this, &ValueBox::pasteDigits);
+    }
   }
   menu->exec(event->globalPos());
+}
+
+void ValueBox::dragEnterEvent(QDragEnterEvent* event) {
+  if (Digits(event->mimeData()->text()).isEmpty()) {
+    event->ignore();
+    return;
+  }
+  QLineEdit::dragEnterEvent(event);
 }
 
 void ValueBox::dropEvent(QDropEvent* event) {
@@ -88,19 +126,20 @@ void ValueBox::dropEvent(QDropEvent* event) {
   event->setAccepted(taken.isAccepted());
 }
 
-// An input method may name a replacement outside the text; it is kept within
-// it, so the box never pads the text with blanks to reach the named place.
+// A composition is never shown: over a selection it would wipe the number
+// before anything is committed. A commit replaces the selection, or else the
+// range it names next to the cursor, kept within the text.
 void ValueBox::inputMethodEvent(QInputMethodEvent* event) {
-  const int cursor = cursorPosition();
+  event->accept();
+  if (hasSelectedText()) {
+    replaceWithDigits(selectionStart(), selectionLength(), event->commitString());
+    return;
+  }
   const int length = static_cast<int>(text().size());
-  const int start = std::clamp(cursor + event->replacementStart(), 0, length);
-  const int end =
-      std::clamp(cursor + event->replacementStart() + event->replacementLength(), start, length);
-  const int replaced = end > start ? end - start : static_cast<int>(selectedText().size());
-  QInputMethodEvent taken(event->preeditString(), event->attributes());
-  taken.setCommitString(takeable(event->commitString(), replaced), start - cursor, end - start);
-  QLineEdit::inputMethodEvent(&taken);
-  event->setAccepted(taken.isAccepted());
+  const int from = cursorPosition() + event->replacementStart();
+  const int start = std::clamp(from, 0, length);
+  const int end = std::clamp(from + event->replacementLength(), start, length);
+  replaceWithDigits(start, end - start, event->commitString());
 }
 
 }  // namespace quorvane

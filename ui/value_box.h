@@ -6,9 +6,12 @@ namespace quorvane {
 
 // A value box: up to three digits, and a click signal that comes after the
 // mouse is released, so that what the click handler selects stays selected.
-// Every way text can arrive (keys, paste, middle-click, drag and drop, an
-// input method) passes the same rule before the box takes it, so no other
-// character is ever inserted, not even for a moment a screen reader would hear.
+// Every way text can arrive (keys of any kind, AltGr among them, paste from the
+// keys, the context menu or a middle click, drag and drop, an input method)
+// offers its text to one rule before the box takes it: only its ASCII digits
+// go in, as many as fit, so no other character is ever in the box, not even
+// for a moment a screen reader would hear. A text without a digit changes
+// nothing at all, not even the selection.
 class ValueBox : public QLineEdit {
   Q_OBJECT
 
@@ -20,8 +23,10 @@ class ValueBox : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
 
@@ -29,6 +34,7 @@ class ValueBox : public QLineEdit {
   QString takeable(const QString& offered, int replacedLength) const;
   void insertTakeable(const QString& offered);
   void pasteDigits();
+  void replaceWithDigits(int start, int length, const QString& offered);
 };
 
 }  // namespace quorvane
