@@ -150,9 +150,18 @@ TEST(WindowIcon, OffersTheProgramIconFrom16To256Pixels) {
   for (const int side : {16, 32, 48, 256}) EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
 }
 
+// Each command's keys: its own Alt+letter, and the platform's standard keys
+// (Ctrl+O and Ctrl+S here).
+struct CommandKeys {
+  QKeySequence open;
+  QKeySequence save;
+};
+
+class WindowKeyboard : public ::testing::TestWithParam<CommandKeys> {};
+
 // A shortcut acts before the next key is taken, as a person expects: a later
 // key can never reach the record being saved.
-TEST(WindowKeyboard, AltOAndAltSPressOpenAndSaveAsTheKeyGoesDown) {
+TEST_P(WindowKeyboard, OpenAndSaveKeysActAsTheKeyGoesDown) {
   Form1 window;
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -160,7 +169,7 @@ TEST(WindowKeyboard, AltOAndAltSPressOpenAndSaveAsTheKeyGoesDown) {
   EXPECT_EQ(Named<QToolButton>(window, "cmdSave")->text(), "Save");
   {
     testing::MessageBoxCatcher messages;
-    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QTest::keySequence(&window, GetParam().save);
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0].startsWith("No ROM image is open"));
   }
@@ -172,19 +181,28 @@ TEST(WindowKeyboard, AltOAndAltSPressOpenAndSaveAsTheKeyGoesDown) {
   ASSERT_TRUE(reactivate());
   testing::ScratchRom rom;
   testing::AnswerFileDialog(window.cdlSNES().dialog(), QString::fromStdString(rom.path));
-  QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);
+  QTest::keySequence(&window, GetParam().open);
   ASSERT_EQ(window.selectedWeapon(), 0);
   ASSERT_TRUE(reactivate());
 
   auto* value = Named<QLineEdit>(window, "txtValue(0)");
   QTest::mouseClick(value, Qt::LeftButton);
   QTest::keyClicks(value, "44");
-  QTest::keyClick(value, Qt::Key_S, Qt::AltModifier);
+  QTest::keySequence(value, GetParam().save);
   QTest::keyClicks(value, "9");
   WeaponRecord saved = testing::RecordIn(rom.original, 0);
   saved[0] = 44;
   EXPECT_EQ(testing::ReadFile(rom.path), testing::WithRecord(rom.original, 0, saved));
 }
+
+INSTANTIATE_TEST_SUITE_P(OwnAndStandardKeys, WindowKeyboard,
+                         ::testing::Values(CommandKeys{QKeySequence(Qt::ALT | Qt::Key_O),
+                                                       QKeySequence(Qt::ALT | Qt::Key_S)},
+                                           CommandKeys{QKeySequence(QKeySequence::Open),
+                                                       QKeySequence(QKeySequence::Save)}),
+                         [](const auto& info) {
+                           return info.index == 0 ? "AltLetter" : "Standard";
+                         });
 
 }  // namespace
 }  // namespace quorvane

@@ -94,9 +94,12 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
 void Form1::buildButtonBar() {
   Frame3 = Frame(this, "Frame3");
   // Alt+O and Alt+S press the buttons, so the whole editor works from the
-  // keyboard, while the captions stay "Open" and "Save".
-  cmdOpen = new PictureButton(Frame3, "cmdOpen", "Open", OpenFolderIcon(), Qt::ALT | Qt::Key_O);
-  cmdSave = new PictureButton(Frame3, "cmdSave", "Save", DisketteIcon(), Qt::ALT | Qt::Key_S);
+  // keyboard, while the captions stay "Open" and "Save"; so do the keys every
+  // desktop program opens and saves with (Ctrl+O and Ctrl+S).
+  cmdOpen = new PictureButton(Frame3, "cmdOpen", "Open", OpenFolderIcon(), Qt::ALT | Qt::Key_O,
+                              QKeySequence::Open);
+  cmdSave = new PictureButton(Frame3, "cmdSave", "Save", DisketteIcon(), Qt::ALT | Qt::Key_S,
+                              QKeySequence::Save);
 }
 
 void Form1::buildWeaponList() {

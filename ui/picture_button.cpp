@@ -7,7 +7,8 @@
 namespace quorvane {
 
 PictureButton::PictureButton(QWidget* parent, const char* name, const QString& caption,
-                             const QIcon& picture, const QKeySequence& shortcut)
+                             const QIcon& picture, const QKeySequence& shortcut,
+                             QKeySequence::StandardKey command)
     : QToolButton(parent) {
   setObjectName(name);
   setText(caption);
@@ -16,6 +17,7 @@ PictureButton::PictureButton(QWidget* parent, const char* name, const QString& c
   setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   setFocusPolicy(Qt::StrongFocus);
   setShortcut(shortcut);
+  for (const QKeySequence& keys : QKeySequence::keyBindings(command)) grabShortcut(keys);
   setAutoRepeat(false);
 }
 
