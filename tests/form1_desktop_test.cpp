@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -17,6 +18,7 @@
 #include "tests/window_driver.h"
 #include "ui/flag_check_box.h"
 #include "ui/form1.h"
+#include "ui/pixel_icons.h"
 
 namespace quorvane {
 namespace {
@@ -148,6 +150,36 @@ TEST(WindowIcon, OffersTheProgramIconFrom16To256Pixels) {
   Form1 window;
   const QList<QSize> sizes = window.windowIcon().availableSizes();
   for (const int side : {16, 32, 48, 256}) EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+}
+
+// At 125 to 200 % the pictures are drawn at the largest whole multiple of
+// their pixels that fits, never smoothed: only their own colours show, each
+// picture pixel as a whole square.
+TEST(WindowIcon, ButtonPicturesKeepTheirOwnColoursAtEveryScale) {
+  const QSet<QRgb> own{qRgba(0, 0, 0, 0),   qRgb(0, 0, 0),       qRgb(0xFF, 0xFF, 0),
+                       qRgb(0xC0, 0xC0, 0), qRgb(0x80, 0x80, 0), qRgb(0xFF, 0xFF, 0xFF),
+                       qRgb(0xC0, 0xC0, 0xC0)};
+  const auto blackPixels = [&](const QImage& drawn) {
+    int black = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+      for (int x = 0; x < drawn.width(); ++x) {
+        EXPECT_TRUE(own.contains(drawn.pixel(x, y))) << x << "," << y;
+        black += drawn.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
+      }
+    }
+    return black;
+  };
+  const QSize picture(PictureWidth, PictureHeight);
+  for (const QIcon& icon : {OpenFolderIcon(), DisketteIcon()}) {
+    const int blackAtOne = blackPixels(icon.pixmap(picture, 1.0).toImage());
+    for (const qreal scale : {1.25, 1.5, 1.75, 2.0}) {
+      SCOPED_TRACE(scale);
+      const QImage drawn = icon.pixmap(picture, scale).toImage();
+      EXPECT_EQ(drawn.size(), picture * scale);
+      const int whole = static_cast<int>(scale);
+      EXPECT_EQ(blackPixels(drawn), blackAtOne * whole * whole);
+    }
+  }
 }
 
 // Each command's keys: its own Alt+letter, and the platform's standard keys

@@ -10,7 +10,8 @@ QIcon OpenFolderIcon();
 QIcon DisketteIcon();
 
 // The program's own icon, the desktop's 16 by 16 picture, at every size a
-// title bar, task bar or window switcher asks for, from 16 to 256 pixels.
+// title bar, task bar or window switcher asks for, from 16 to 256 pixels,
+// each read only when first asked for.
 QIcon ProgramIcon();
 
 inline constexpr int PictureWidth = 16;
