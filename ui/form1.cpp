@@ -25,15 +25,8 @@ using layout::TwipsPerPixel;
 // QLineEdit keeps 2 pixels either side of its text, inside a 1-pixel frame.
 constexpr int LineEditTextInset = 2 * (1 + 2);
 
-// A style sheet builds its palette from the desktop's, not from the window's,
-// so every box pins its text colours along with its background.
-const char* const ValueBoxStyle =
-    "QLineEdit { border: 1px solid #808080; padding: 0; background: white; color: black;"
-    " selection-background-color: #000080; selection-color: white; }";
-const char* const DescriptionStyle =
-    "QLineEdit { border: 1px solid #808080; padding: 0; background: #C0C0C0; color: black; }";
-const char* const HexStyle =
-    "QLineEdit { border: 1px solid #808080; padding: 0; background: #808080; color: black; }";
+const QColor DescriptionBackground(0xC0, 0xC0, 0xC0);
+const QColor HexBackground(0x80, 0x80, 0x80);
 
 QRect Pixels(layout::Twips at) {
   return {at.left / TwipsPerPixel, at.top / TwipsPerPixel, at.width / TwipsPerPixel,
@@ -147,20 +140,19 @@ void Form1::buildValueRow(ValueField row) {
   const QString label = FieldLabel(row);
   auto* value = new ValueBox(Frame1);
   value->setObjectName(QString("txtValue(%1)").arg(row));
-  value->setStyleSheet(ValueBoxStyle);
   value->setAccessibleName(label + " value");
   value->setGeometry(Pixels(InRow(layout::Rows.value, row)));
   txtValue[static_cast<std::size_t>(row)] = value;
 
-  auto* description =
-      new ReadOnlyBox(Frame1, DescriptionNames[static_cast<std::size_t>(row)], DescriptionStyle);
+  auto* description = new ReadOnlyBox(Frame1, DescriptionNames[static_cast<std::size_t>(row)],
+                                      DescriptionBackground);
   description->setText(label);
   description->setAccessibleName(label);
   description->setCursorPosition(0);
   description->setGeometry(Pixels(InRow(layout::Rows.description, row)));
   descriptions[static_cast<std::size_t>(row)] = description;
 
-  auto* hex = new ReadOnlyBox(Frame1, QString("txtHex(%1)").arg(row), HexStyle);
+  auto* hex = new ReadOnlyBox(Frame1, QString("txtHex(%1)").arg(row), HexBackground);
   hex->setAccessibleName(label + " in hexadecimal");
   hex->setGeometry(Pixels(InRow(layout::Rows.hex, row)));
   txtHex[static_cast<std::size_t>(row)] = hex;

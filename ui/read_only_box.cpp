@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+#include "ui/box_look.h"
+
 namespace quorvane {
 
 namespace {
@@ -73,14 +75,19 @@ QAccessibleInterface* ReadOnlyBoxAccessibility(const QString& className, QObject
 
 }  // namespace
 
-ReadOnlyBox::ReadOnlyBox(QWidget* parent, const QString& name, const char* style)
+ReadOnlyBox::ReadOnlyBox(QWidget* parent, const QString& name, const QColor& background)
     : QLineEdit(parent) {
   // Installing the same factory again changes nothing; it answers for this class alone.
   QAccessible::installFactory(ReadOnlyBoxAccessibility);
   setObjectName(name);
   setReadOnly(true);
   setAlignment(Qt::AlignCenter);
-  setStyleSheet(style);
+  GiveBoxLook(*this, background);
+}
+
+void ReadOnlyBox::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  PaintBoxBorder(*this);
 }
 
 }  // namespace quorvane

@@ -5,13 +5,16 @@
 namespace quorvane {
 
 // A box the user reads but cannot type into (a description or a hex mirror),
-// centred, with its own style. Screen readers are told it is read-only and
+// centred, on its own background. Screen readers are told it is read-only and
 // not editable: Qt 6.4 reports every line edit as editable.
 class ReadOnlyBox : public QLineEdit {
   Q_OBJECT
 
  public:
-  ReadOnlyBox(QWidget* parent, const QString& name, const char* style);
+  ReadOnlyBox(QWidget* parent, const QString& name, const QColor& background);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace quorvane

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "editor/value_entry.h"
+#include "ui/box_look.h"
 
 namespace quorvane {
 
@@ -26,6 +27,12 @@ QString SelectionClipboardText() {
 
 ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
   setMaxLength(3);
+  GiveBoxLook(*this, Qt::white);
+}
+
+void ValueBox::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  PaintBoxBorder(*this);
 }
 
 // The one rule: the digits of what is offered, as many as fit once the

@@ -22,6 +22,7 @@ class ValueBox : public QLineEdit {
   void clicked();
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

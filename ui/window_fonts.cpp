@@ -1,6 +1,6 @@
 #include "ui/window_fonts.h"
 
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
 
@@ -13,8 +13,9 @@ constexpr double ControlPoints = 8.0;
 constexpr double HeadingPoints = 8.25;
 constexpr double SmallestPoints = 6.0;
 
-// Asking for the one family is far cheaper at start-up than listing them all.
-bool HasClassicFamily() { return QFontInfo(QFont(ClassicFamily)).family() == ClassicFamily; }
+// Looking the family up by name is cheaper at start-up than matching a font
+// to it, which searches the fallbacks of a family that is missing.
+bool HasClassicFamily() { return QFontDatabase::hasFamily(ClassicFamily); }
 
 // Fontconfig knows the condensed face by its own family name; font databases
 // without it (Qt's own, on Windows) know it as a stretch of "DejaVu Sans".
