@@ -121,6 +121,33 @@ TEST_P(ThemedWindow, EveryTextKeepsAtLeastAaContrast) {
   }
 }
 
+// A person must see where the keys go: at every tab stop, taking the focus
+// changes at least a frame's worth of the control's pixels by 3:1 or more.
+TEST_P(ThemedWindow, EveryTabStopShowsItsFocus) {
+  Form1 window;
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.selectWeapon(1);
+  QWidget* elsewhere = Named<QWidget>(window, "txtHex(6)");
+  QWidget* stop = Named<QWidget>(window, "cmdSave");
+  do {
+    const QRect area(stop->mapTo(&window, QPoint(0, 0)), stop->size());
+    (stop == elsewhere ? Named<QWidget>(window, "cmdSave") : elsewhere)->setFocus(Qt::TabFocusReason);
+    const QImage unfocused = window.grab().toImage();
+    stop->setFocus(Qt::TabFocusReason);
+    const QImage focused = window.grab().toImage();
+    int changed = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        if (Contrast(unfocused.pixelColor(x, y), focused.pixelColor(x, y)) >= 3.0) ++changed;
+      }
+    }
+    EXPECT_GE(changed, 2 * (area.width() + area.height())) << stop->objectName().toStdString();
+    stop = stop->nextInFocusChain();
+    while (!(stop->focusPolicy() & Qt::TabFocus) || !stop->isVisibleTo(&window)) stop = stop->nextInFocusChain();
+  } while (stop != Named<QWidget>(window, "cmdSave"));
+}
+
 INSTANTIATE_TEST_SUITE_P(LightAndDark, ThemedWindow, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Dark" : "Light"; });
 

@@ -10,6 +10,7 @@
 #include "ui/classic_palette.h"
 #include "ui/failure_text.h"
 #include "ui/flag_check_box.h"
+#include "ui/focus_frame.h"
 #include "ui/form1_layout.h"
 #include "ui/picture_button.h"
 #include "ui/pixel_icons.h"
@@ -81,6 +82,7 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
   buildFlagBoxes();
   placeControls();
   setFocusOrder();
+  new FocusFrame(this);
   bindEvents();
 }
 
