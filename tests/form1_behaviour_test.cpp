@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputMethodEvent>
-#include <QMimeData>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 
@@ -98,7 +101,8 @@ TEST_F(Window, FailuresAreShownAndTheWindowCarriesOn) {
   testing::MessageBoxCatcher messages;
   click("cmdSave");
   ASSERT_EQ(messages.texts().size(), 1);
-  EXPECT_TRUE(messages.texts()[0].contains("No ROM image is open")) << messages.texts()[0].toStdString();
+  EXPECT_TRUE(messages.texts()[0].contains("No ROM image is open"))
+      << messages.texts()[0].toStdString();
 
   openThroughTheDialog(rom.path);
   std::filesystem::remove(testing::PathOf(rom.path));
@@ -121,6 +125,50 @@ TEST_F(Window, FailuresAreShownAndTheWindowCarriesOn) {
   click("cmdSave");
   EXPECT_EQ(ReadFile(rom.path), rom.original);
   EXPECT_EQ(HandlesOpenOn(rom.path), 0);
+}
+
+// The rows of the picture that hold any text, counted as lines.
+int TextLines(const QImage& picture) {
+  const QRgb background = picture.pixel(0, 0);
+  int lines = 0;
+  bool inLine = false;
+  for (int y = 0; y < picture.height(); ++y) {
+    bool ink = false;
+    for (int x = 0; x < picture.width() && !ink; ++x)
+      ink = qGray(picture.pixel(x, y)) < qGray(background) - 96;
+    lines += ink && !inLine ? 1 : 0;
+    inLine = ink;
+  }
+  return lines;
+}
+
+// A folder name may be 255 characters long without a separator; the message
+// breaks it wherever it must, so every character shows, in a box that fits
+// the screen.
+TEST_F(Window, ALongNameShowsWholeInAMessage) {
+  testing::ScratchFolder folder;
+  std::filesystem::create_directory(folder.path() / std::string(200, 'n'));
+  const std::string name = folder.file(std::string(200, 'n') + "/new.sfc");
+  int shownLines = 0;
+  int boxWidth = 0;
+  int textWidth = 0;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    QWidget* text = Named<QWidget>(*box, "messageText");
+    shownLines = TextLines(text->grab().toImage());
+    boxWidth = box->frameGeometry().width();
+    textWidth = text->width();
+    box->done(QMessageBox::Ok);
+  });
+  watch.start(5);
+  openThroughTheDialog(name);
+  const QString shownName = QDir::toNativeSeparators(QString::fromStdString(name));
+  const int nameLines =
+      (window.fontMetrics().horizontalAdvance(shownName) + textWidth - 1) / textWidth;
+  EXPECT_GE(shownLines, 1 + nameLines + 1);  // the action, the name, the reason
+  EXPECT_LE(boxWidth, window.screen()->availableGeometry().width());
 }
 
 TEST_F(Window, AFailedLoadUnselectsSoSaveCannotWriteTheOldValues) {

@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QSignalBlocker>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "ui/pixel_icons.h"
 #include "ui/read_only_box.h"
 #include "ui/value_box.h"
+#include "ui/warning_box.h"
 #include "ui/window_fonts.h"
 
 namespace quorvane {
@@ -217,7 +217,7 @@ void Form1::runReportingFailure(const std::function<void()>& handler) {
   } catch (const std::exception& unexpected) {
     message = FailureText(unexpected);
   }
-  QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+  WarningBox box(windowTitle(), message, this);
   box.exec();
 }
 
