@@ -9,7 +9,7 @@ QUORVANE_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fo
 # check a window manager and xdotool.
 QUORVANE_TEST_PACKAGES=(libgtest-dev strace util-linux xvfb xauth dbus-daemon at-spi2-core openbox xdotool
                         x11-utils)
-QUORVANE_BENCH_PACKAGES=(libbenchmark-dev)
+QUORVANE_BENCH_PACKAGES=(libbenchmark-dev valgrind)
 QUORVANE_PACKAGING_PACKAGES=(dpkg-dev fakeroot file lintian appstream desktop-file-utils)
 # The Windows builds run inside Debian 13; Wine runs their results here.
 QUORVANE_WINDOWS_PACKAGES=(debootstrap wine wine64 xz-utils zip unzip xvfb xauth xdotool x11-utils xclip)
