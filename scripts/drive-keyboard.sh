@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives the program on the display xvfb-run gave; run by test-keyboard.sh,
-# which sets program.
+# which sets program and screen_check.
 set -euo pipefail
 
 source "$(dirname "$0")/driver-lib.sh"
@@ -31,6 +31,23 @@ editor=$!
 trap 'kill "$editor" "$wm" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 visible_named() { xdotool search --all --onlyvisible --pid "$editor" --name "$1" >/dev/null 2>&1; }
+# A message box is a second window of the program's, also titled Quorvane.
+message_box() { xdotool search --all --onlyvisible --pid "$editor" --name '^Quorvane$' | grep -v "^$window\$" | head -n 1; }
+message_shown() { [ -n "$(message_box)" ]; }
+message_gone() { ! message_shown; }
+# Where a window's client area lies on the screen, as x, y, width and height;
+# xdotool's own answer is off by the frame under a reparenting window manager.
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+    /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}'
+}
+# Grabs a part of a window (the program's, unless grabbed_window names
+# another): grab FILE X Y WIDTH HEIGHT, in its client area.
+grab() {
+  local x y
+  read -r x y _ _ < <(geometry "${grabbed_window:-$window}")
+  "$screen_check" grab "$1" $((x + $2)) $((y + $3)) "$4" "$5"
+}
 dialog_shown() { visible_named '^Open$'; }
 dialog_gone() { ! dialog_shown; }
 wait_for visible_named '^Quorvane$' || fail "no window titled Quorvane appeared"
@@ -79,3 +96,66 @@ sleep 0.5
 expect_fists 44 "a second Open confirmed with Return reopens the same file"
 [ "$(ls -A "$workdir")" = "$before" ] || fail "the second Open created $(ls -A "$workdir") in the working folder"
 echo "PASSED: the second Open created nothing in the working folder"
+
+# The box still shows 44, reloaded from the file.
+keys ctrl+a 7 7 ctrl+s
+sleep 0.5
+expect_fists 77 "77 then Ctrl+S saves 77"
+
+# Tab from the first value box reaches the list, at (0, 72), 97x519.
+grab "$scratch/list-unfocused.png" 0 72 97 519
+keys Tab
+sleep 0.5
+grab "$scratch/list-focused.png" 0 72 97 519
+changed="$("$screen_check" changed "$scratch/list-unfocused.png" "$scratch/list-focused.png")"
+# At least a frame's worth of pixels around the list's edge.
+[ "$changed" -ge $((2 * (97 + 519))) ] || fail "the list shows its focus in only $changed pixels at 3:1"
+echo "PASSED: the list shows its focus ($changed pixels change by 3:1 or more)"
+
+mv "$image" "$image.moved"
+keys alt+o
+wait_for dialog_shown || fail "Open showed no file dialog"
+sleep 0.5
+keys Escape
+wait_for message_shown || fail "Cancel after the image was moved away showed no message"
+[ ! -e "$image" ] || fail "Cancel after the image was moved away created $image"
+keys Return
+wait_for message_gone || fail "the message did not close"
+mv "$image.moved" "$image"
+echo "PASSED: Cancel after the image was moved away tells so and creates nothing"
+
+long_folder="$scratch/$(printf 'n%.0s' $(seq 200))"
+mkdir "$long_folder"
+keys alt+o
+wait_for dialog_shown || fail "Open showed no file dialog"
+sleep 0.5
+keys ctrl+a
+xdotool type --delay 20 "$long_folder/new.sfc"
+sleep 1
+keys Return
+wait_for message_shown || fail "opening a new name in a long folder showed no message"
+sleep 0.5
+box="$(message_box)"
+read -r box_x _ box_width box_height < <(geometry "$box")
+[ "$box_x" -ge 0 ] && [ $((box_x + box_width)) -le 1280 ] ||
+  fail "the message, $box_width wide at $box_x, runs off the 1280-pixel screen"
+grabbed_window="$box" grab "$scratch/message.png" 0 0 "$box_width" "$box_height"
+lines="$("$screen_check" lines "$scratch/message.png")"
+# The action, the name of over 200 characters on three lines or more, the reason.
+[ "$lines" -ge 5 ] || fail "the message shows $lines lines; the long name cannot be whole"
+keys Return
+wait_for message_gone || fail "the message did not close"
+echo "PASSED: a name in a folder of 200 characters shows whole ($lines lines), in a box that fits the screen"
+
+# At 150 %, the Open button, at (8, 16) and 49x41 at 100 %, keeps its picture's own colours.
+(exec env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1.5 XDG_CONFIG_HOME="$scratch/config" "$program") &
+scaled=$!
+scaled_window() { xdotool search --all --onlyvisible --pid "$scaled" --name '^Quorvane$' | head -n 1; }
+scaled_shown() { [ -n "$(scaled_window)" ]; }
+wait_for scaled_shown || fail "the program at 150 % showed no window"
+sleep 1
+grabbed_window="$(scaled_window)" grab "$scratch/open-150.png" 12 24 74 62
+kill "$scaled"
+blended="$("$screen_check" blended "$scratch/open-150.png")"
+[ "$blended" -eq 0 ] || fail "at 150 % the Open picture has $blended pixels that blend its colours"
+echo "PASSED: at 150 % the Open picture keeps its own colours"

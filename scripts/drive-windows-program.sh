@@ -109,6 +109,10 @@ xdotool key --delay 100 BackSpace 2 0 0 alt+s
 wait_for fists_byte_is 200 || fail "an emptied box then 200 saved $(fists_byte)"
 echo "PASSED: an emptied box then 200 saves 200"
 click_first_value
+xdotool key --delay 100 7 7 ctrl+s
+wait_for fists_byte_is 77 || fail "77 then Ctrl+S saved $(fists_byte)"
+echo "PASSED: 77 then Ctrl+S saves 77"
+click_first_value
 xdotool key --delay 100 4 4
 xdotool key --delay 15 alt+s 9
 # Long enough for a late save to have written the 9's 255; none may come.

@@ -18,6 +18,7 @@
 #include <filesystem>
 
 #include "tests/temp_rom.h"
+#include "tests/visible.h"
 #include "tests/window_driver.h"
 #include "ui/form1.h"
 
@@ -127,21 +128,6 @@ TEST_F(Window, FailuresAreShownAndTheWindowCarriesOn) {
   EXPECT_EQ(HandlesOpenOn(rom.path), 0);
 }
 
-// The rows of the picture that hold any text, counted as lines.
-int TextLines(const QImage& picture) {
-  const QRgb background = picture.pixel(0, 0);
-  int lines = 0;
-  bool inLine = false;
-  for (int y = 0; y < picture.height(); ++y) {
-    bool ink = false;
-    for (int x = 0; x < picture.width() && !ink; ++x)
-      ink = qGray(picture.pixel(x, y)) < qGray(background) - 96;
-    lines += ink && !inLine ? 1 : 0;
-    inLine = ink;
-  }
-  return lines;
-}
-
 // A folder name may be 255 characters long without a separator; the message
 // breaks it wherever it must, so every character shows, in a box that fits
 // the screen.
@@ -157,7 +143,7 @@ TEST_F(Window, ALongNameShowsWholeInAMessage) {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
     QWidget* text = Named<QWidget>(*box, "messageText");
-    shownLines = TextLines(text->grab().toImage());
+    shownLines = testing::TextLines(text->grab().toImage());
     boxWidth = box->frameGeometry().width();
     textWidth = text->width();
     box->done(QMessageBox::Ok);

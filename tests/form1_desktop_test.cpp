@@ -11,9 +11,9 @@
 #include <QSet>
 #include <QTest>
 #include <QToolButton>
-#include <cmath>
 #include <map>
 
+#include "tests/visible.h"
 #include "tests/temp_rom.h"
 #include "tests/window_driver.h"
 #include "ui/flag_check_box.h"
@@ -25,19 +25,7 @@ namespace {
 
 using testing::Named;
 
-double Luminance(const QColor& colour) {
-  const auto linear = [](double channel) {
-    return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-         0.0722 * linear(colour.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-  const double lighter = std::max(Luminance(a), Luminance(b));
-  const double darker = std::min(Luminance(a), Luminance(b));
-  return (lighter + 0.05) / (darker + 0.05);
-}
+using testing::Contrast;
 
 // The contrast of the text drawn in an area of the window: the background is
 // the area's commonest colour, the text its pixel that stands out most.
@@ -132,19 +120,17 @@ TEST_P(ThemedWindow, EveryTabStopShowsItsFocus) {
   QWidget* stop = Named<QWidget>(window, "cmdSave");
   do {
     const QRect area(stop->mapTo(&window, QPoint(0, 0)), stop->size());
-    (stop == elsewhere ? Named<QWidget>(window, "cmdSave") : elsewhere)->setFocus(Qt::TabFocusReason);
+    (stop == elsewhere ? Named<QWidget>(window, "cmdSave") : elsewhere)
+        ->setFocus(Qt::TabFocusReason);
     const QImage unfocused = window.grab().toImage();
     stop->setFocus(Qt::TabFocusReason);
     const QImage focused = window.grab().toImage();
-    int changed = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-      for (int x = area.left(); x <= area.right(); ++x) {
-        if (Contrast(unfocused.pixelColor(x, y), focused.pixelColor(x, y)) >= 3.0) ++changed;
-      }
-    }
-    EXPECT_GE(changed, 2 * (area.width() + area.height())) << stop->objectName().toStdString();
+    EXPECT_GE(testing::VisiblyChangedPixels(unfocused, focused, area),
+              2 * (area.width() + area.height()))
+        << stop->objectName().toStdString();
     stop = stop->nextInFocusChain();
-    while (!(stop->focusPolicy() & Qt::TabFocus) || !stop->isVisibleTo(&window)) stop = stop->nextInFocusChain();
+    while (!(stop->focusPolicy() & Qt::TabFocus) || !stop->isVisibleTo(&window))
+      stop = stop->nextInFocusChain();
   } while (stop != Named<QWidget>(window, "cmdSave"));
 }
 
@@ -183,8 +169,8 @@ TEST(WindowIcon, OffersTheProgramIconFrom16To256Pixels) {
 // their pixels that fits, never smoothed: only their own colours show, each
 // picture pixel as a whole square.
 TEST(WindowIcon, ButtonPicturesKeepTheirOwnColoursAtEveryScale) {
-  const QSet<QRgb> own{qRgba(0, 0, 0, 0),   qRgb(0, 0, 0),       qRgb(0xFF, 0xFF, 0),
-                       qRgb(0xC0, 0xC0, 0), qRgb(0x80, 0x80, 0), qRgb(0xFF, 0xFF, 0xFF),
+  const QSet<QRgb> own{qRgba(0, 0, 0, 0),     qRgb(0, 0, 0),       qRgb(0xFF, 0xFF, 0),
+                       qRgb(0xC0, 0xC0, 0),   qRgb(0x80, 0x80, 0), qRgb(0xFF, 0xFF, 0xFF),
                        qRgb(0xC0, 0xC0, 0xC0)};
   const auto blackPixels = [&](const QImage& drawn) {
     int black = 0;
