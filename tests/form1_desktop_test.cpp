@@ -202,6 +202,10 @@ struct CommandKeys {
   QKeySequence save;
 };
 
+void PrintTo(const CommandKeys& keys, std::ostream* out) {
+  *out << keys.open.toString().toStdString() << " and " << keys.save.toString().toStdString();
+}
+
 class WindowKeyboard : public ::testing::TestWithParam<CommandKeys> {};
 
 // A shortcut acts before the next key is taken, as a person expects: a later

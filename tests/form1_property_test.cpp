@@ -10,8 +10,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
-#include <array>
+#include <regex>
 
 #include "editor/value_entry.h"
 #include "tests/random_texts.h"
@@ -24,20 +23,7 @@ namespace {
 // Every way a text can reach a value box: a key of any kind (with AltGr, which
 // arrives as Ctrl+Alt), paste from the keys, the context menu or a middle
 // click, a drop, an input method's composition or commit, and the program.
-enum class Route {
-  Key,
-  AltGrKey,
-  PasteKey,
-  PasteMenu,
-  MiddleClick,
-  Drop,
-  Preedit,
-  Commit,
-  Program
-};
-constexpr std::array AllRoutes{Route::Key,       Route::AltGrKey,    Route::PasteKey,
-                               Route::PasteMenu, Route::MiddleClick, Route::Drop,
-                               Route::Preedit,   Route::Commit,      Route::Program};
+enum Route { Key, AltGr, PasteKey, PasteMenu, MiddleClick, Drop, Preedit, Commit, Program, Routes };
 
 struct BoxState {
   QString text;
@@ -71,51 +57,52 @@ bool Offer(Route route, Form1& window, ValueField field, QLineEdit& box, const Q
   QClipboard* clipboard = QApplication::clipboard();
   const QPoint somewhere(1 + random.below(box.width() - 2), box.height() / 2);
   switch (route) {
-    case Route::Key:
-    case Route::AltGrKey: {
-      const auto modifiers =
-          route == Route::Key ? Qt::NoModifier : Qt::ControlModifier | Qt::AltModifier;
-      QKeyEvent press(QEvent::KeyPress, route == Route::Key ? Qt::Key_unknown : Qt::Key_Q,
-                      modifiers, text);
+    case Key:
+    case AltGr: {
+      const auto modifiers = route == Key ? Qt::NoModifier : Qt::ControlModifier | Qt::AltModifier;
+      QKeyEvent press(QEvent::KeyPress, route == Key ? Qt::Key_unknown : Qt::Key_Q, modifiers,
+                      text);
       QApplication::sendEvent(&box, &press);
       return true;
     }
-    case Route::PasteKey:
+    case PasteKey:
       clipboard->setText(text);
       QTest::keySequence(&box, QKeySequence::Paste);
       return true;
-    case Route::PasteMenu:
+    case PasteMenu:
       clipboard->setText(text);
       PasteFromTheContextMenu(box);
       return true;
-    case Route::MiddleClick:
+    case MiddleClick:
       if (!clipboard->supportsSelection()) return false;
       clipboard->setText(text, QClipboard::Selection);
       QTest::mouseClick(&box, Qt::MiddleButton, {}, somewhere);
       return true;
-    case Route::Drop: {
+    case Drop: {
       QMimeData dragged;
       dragged.setText(text);
       QDropEvent drop(somewhere, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
       static_cast<QObject*>(&box)->event(&drop);  // no drag is under way to deliver it
       return true;
     }
-    case Route::Preedit: {
+    case Preedit: {
       QInputMethodEvent composing(text, {});
       QApplication::sendEvent(&box, &composing);
       QInputMethodEvent cancelled;
       QApplication::sendEvent(&box, &cancelled);
       return true;
     }
-    case Route::Commit: {
+    case Commit: {
       QInputMethodEvent commit;
       commit.setCommitString(text, random.below(9) - 4, random.below(5));
       QApplication::sendEvent(&box, &commit);
       return true;
     }
-    case Route::Program:
+    case Program:
       window.setValueText(field, text.toStdString());
       return true;
+    case Routes:
+      break;
   }
   return false;
 }
@@ -123,18 +110,11 @@ bool Offer(Route route, Form1& window, ValueField field, QLineEdit& box, const Q
 // Leaves the box with no selection, all of it selected, or part of it.
 void SelectAtRandom(QLineEdit& box, testing::RandomTexts& random) {
   const int length = static_cast<int>(box.text().size());
-  switch (random.below(3)) {
-    case 0:
-      box.setCursorPosition(random.below(length + 1));
-      break;
-    case 1:
-      box.selectAll();
-      break;
-    default: {
-      const int start = random.below(length + 1);
-      box.setSelection(start, random.below(length - start + 1));
-    }
-  }
+  const int start = random.below(length + 1);
+  const int kind = random.below(3);
+  if (kind == 0) box.setCursorPosition(start);
+  if (kind == 1) box.selectAll();
+  if (kind == 2) box.setSelection(start, random.below(length - start + 1));
 }
 
 // Whatever route a text takes, the box holds only digits at every moment, a
@@ -154,8 +134,7 @@ TEST(WindowValueProperty, EveryRouteInTakesOnlyDigits) {
   for (ValueField field = 0; field < ValueFieldCount; ++field) {
     auto* box = testing::Named<QLineEdit>(window, QString("txtValue(%1)").arg(field));
     QObject::connect(box, &QLineEdit::textChanged, [&](const QString& text) {
-      const bool digitsOnly =
-          std::all_of(text.begin(), text.end(), [](QChar c) { return c >= '0' && c <= '9'; });
+      const bool digitsOnly = text.toStdString() == DigitsOf(text.toStdString());
       if (!digitsOnly && !programSetting && carried.isEmpty()) carried = text;
     });
   }
@@ -163,23 +142,19 @@ TEST(WindowValueProperty, EveryRouteInTakesOnlyDigits) {
     const ValueField field = texts.below(ValueFieldCount);
     auto* box = testing::Named<QLineEdit>(window, QString("txtValue(%1)").arg(field));
     std::string offered = texts.next();
-    if (texts.below(3) == 0)
-      offered =
-          std::string(offered.begin(), std::remove_if(offered.begin(), offered.end(),
-                                                      [](char c) { return c >= '0' && c <= '9'; }));
+    if (texts.below(3) == 0) offered = std::regex_replace(offered, std::regex("[0-9]"), "");
     const QString text = QString::fromStdString(offered);
-    const Route route =
-        AllRoutes[static_cast<std::size_t>(texts.below(static_cast<int>(AllRoutes.size())))];
+    const auto route = static_cast<Route>(texts.below(Routes));
     box->setFocus();
     SelectAtRandom(*box, texts);
     const BoxState before = StateOf(*box);
-    programSetting = route == Route::Program;
+    programSetting = route == Program;
     if (!Offer(route, window, field, *box, text, texts)) continue;
     programSetting = false;
     const std::string trace =
         "after \"" + offered + "\" by route " + std::to_string(static_cast<int>(route));
     ASSERT_TRUE(carried.isEmpty()) << trace << ": the box held \"" << carried.toStdString() << "\"";
-    if (route != Route::Program && DigitsOf(offered).empty()) {
+    if (route != Program && DigitsOf(offered).empty()) {
       ASSERT_TRUE(StateOf(*box) == before) << trace << ": a text without a digit changed the box";
     }
     ASSERT_TRUE(testing::IsSettledValue(window.valueText(field), window.hexText(field))) << trace;
