@@ -26,13 +26,12 @@ class EditorView {
   virtual std::string hexText(ValueField field) const = 0;
   virtual void setHexText(ValueField field, const std::string& text) = 0;
 
-  // 0 clear, 1 ticked, 2 grey (neither).
+  // 0 clear, 1 ticked.
   virtual int flagState(FlagBit bit) const = 0;
   virtual void setFlagState(FlagBit bit, int state) = 0;
 };
 
 inline constexpr int FlagClear = 0;
 inline constexpr int FlagTicked = 1;
-inline constexpr int FlagGrey = 2;
 
 }  // namespace quorvane

@@ -96,7 +96,7 @@ WeaponRecord WeaponEditor::recordFromView() const {
     record[RecordByteOf(field)] = static_cast<std::uint8_t>(*value);
   }
   for (FlagBit bit = 0; bit < FlagBitCount; ++bit) {
-    // Only a ticked box sets its bit; a grey one counts as clear.
+    // Only a ticked box sets its bit; any other state a view reports is clear.
     if (view_.flagState(bit) == FlagTicked) record[FlagByte] |= FlagMask(bit);
   }
   return record;

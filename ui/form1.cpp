@@ -61,11 +61,6 @@ QGroupBox* Frame(QWidget* parent, const char* name) {
   return frame;
 }
 
-Qt::CheckState CheckStateOf(int flagState) {
-  if (flagState == FlagTicked) return Qt::Checked;
-  return flagState == FlagClear ? Qt::Unchecked : Qt::PartiallyChecked;
-}
-
 }  // namespace
 
 Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
@@ -289,17 +284,11 @@ void Form1::setHexText(ValueField field, const std::string& text) {
 }
 
 int Form1::flagState(FlagBit bit) const {
-  switch (chkBits[static_cast<std::size_t>(bit)]->checkState()) {
-    case Qt::Checked: return FlagTicked;
-    case Qt::Unchecked: return FlagClear;
-    default: return FlagGrey;
-  }
+  return chkBits[static_cast<std::size_t>(bit)]->isChecked() ? FlagTicked : FlagClear;
 }
 
 void Form1::setFlagState(FlagBit bit, int state) {
-  FlagCheckBox* box = chkBits[static_cast<std::size_t>(bit)];
-  if (state != FlagTicked && state != FlagClear) box->setTristate(true);
-  box->setCheckState(CheckStateOf(state));
+  chkBits[static_cast<std::size_t>(bit)]->setChecked(state == FlagTicked);
 }
 
 }  // namespace quorvane
