@@ -8,8 +8,10 @@ namespace quorvane {
 
 // The window-independent editor: the working copy of the shown weapon's record
 // and the handlers the window's events run. Failures are thrown to the caller
-// (RomFileError, SaveRefused) with the view and the file as they were before
-// the failed step.
+// (RomFileError, SaveRefused) with the file as it was before the failed step
+// and the boxes as they were; a failed probe or load also drops the list's
+// selection, so that Save cannot write what the boxes still show over another
+// weapon or into another file.
 class WeaponEditor {
  public:
   WeaponEditor(EditorView& view, FileChooser& chooser) : view_(view), chooser_(chooser) {}
