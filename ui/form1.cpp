@@ -187,16 +187,20 @@ void Form1::setFocusOrder() {
   cmdSave->setFocus();
 }
 
+// Every handler runs through the one failure path, so nothing escapes into Qt.
 void Form1::bindEvents() {
-  connect(cmdOpen, &PictureButton::clicked, this,
-          [this] { runReportingFailure([this] { editor_.cmdOpen_Click(); }); });
-  connect(cmdSave, &PictureButton::clicked, this,
-          [this] { runReportingFailure([this] { editor_.cmdSave_Click(); }); });
+  const auto reporting = [this](std::function<void()> handler) {
+    return [this, handler] { runReportingFailure(handler); };
+  };
+  connect(cmdOpen, &PictureButton::clicked, this, reporting([this] { editor_.cmdOpen_Click(); }));
+  connect(cmdSave, &PictureButton::clicked, this, reporting([this] { editor_.cmdSave_Click(); }));
   connect(lstWeapons, &QListWidget::itemSelectionChanged, this, &Form1::onListSelectionChanged);
   for (ValueField field = 0; field < ValueFieldCount; ++field) {
     ValueBox* box = txtValue[static_cast<std::size_t>(field)];
-    connect(box, &QLineEdit::textChanged, this, [this, field] { editor_.txtValue_Change(field); });
-    connect(box, &ValueBox::clicked, this, [this, field] { editor_.txtValue_Click(field); });
+    connect(box, &QLineEdit::textChanged, this,
+            reporting([this, field] { editor_.txtValue_Change(field); }));
+    connect(box, &ValueBox::clicked, this,
+            reporting([this, field] { editor_.txtValue_Click(field); }));
   }
 }
 
