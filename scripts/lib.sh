@@ -30,7 +30,9 @@ quorvane_install_missing() {
   local as_root=()
   [ "$(id -u)" -ne 0 ] && as_root=(sudo)
   "${as_root[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # sudo drops the environment, so the setting is handed to apt-get itself.
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
 }
 
 # Configures the folder (relative to the checkout) with a preset of
