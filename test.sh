@@ -11,7 +11,9 @@
 #    Qt 6.8.2, under Wine;
 # 6. the Windows zip, unpacked and started under Wine on a virtual display;
 # 7. the Debian package, checked with lintian, appstreamcli and
-#    desktop-file-validate.
+#    desktop-file-validate;
+# 8. the Debian package and the Windows zip built a second time, later and in
+#    build folders of other names, and compared byte for byte.
 # ./test.sh --quick runs stage 1 alone.
 # Exits non-zero when any test fails, any finding is made or any check complains.
 set -euo pipefail
@@ -30,3 +32,4 @@ ctest --test-dir "$QUORVANE_ROOT/build-sanitize" --output-on-failure
 "$scripts/test-windows-zip.sh"
 "$scripts/install-deps.sh" package
 "$scripts/package.sh"
+"$scripts/test-reproducible.sh"

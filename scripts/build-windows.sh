@@ -8,8 +8,11 @@
 # 4. build-windows/quorvane-<version>-windows-x86_64.zip: the program with
 #    exactly the Qt and MinGW runtime it needs, and the licence of everything
 #    in it.
+# Given a folder below the checkout, steps 3 and 4 build there instead, as the
+# check that a second build gives the same zip does.
 set -euo pipefail
 source "$(dirname "$0")/windows-lib.sh"
+out="$QUORVANE_ROOT/${1:-build-windows}"
 "$QUORVANE_ROOT/scripts/install-deps.sh" cross
 
 if [ ! -f "$QUORVANE_WINDOWS_GTEST/lib/cmake/GTest/GTestConfig.cmake" ]; then
@@ -18,7 +21,7 @@ if [ ! -f "$QUORVANE_WINDOWS_GTEST/lib/cmake/GTest/GTestConfig.cmake" ]; then
   cmake --build "$QUORVANE_WINDOWS_GTEST-build" --target install
 fi
 quorvane_build windows-core build-windows/core
-quorvane_build windows build-windows/full
+quorvane_build windows "${1:-build-windows}/full"
 
 # Debian ships MinGW's runtime with its debugging symbols: 24 MB of 25.
 mkdir -p "$QUORVANE_WINDOWS_RUNTIME"
@@ -29,10 +32,10 @@ done
 
 version="$(sed -n 's/^project(Quorvane VERSION \([0-9.]*\).*/\1/p' "$QUORVANE_ROOT/CMakeLists.txt")"
 name="quorvane-$version-windows-x86_64"
-stage="$QUORVANE_WINDOWS/$name"
+stage="$out/$name"
 rm -rf "$stage" "$stage.zip"
 mkdir -p "$stage/licenses"
-x86_64-w64-mingw32-strip -o "$stage/quorvane.exe" "$QUORVANE_WINDOWS/full/quorvane.exe"
+x86_64-w64-mingw32-strip -o "$stage/quorvane.exe" "$out/full/quorvane.exe"
 quorvane_windows_runtime "$stage" qwindows
 cp "$QUORVANE_ROOT/LICENSE" "$stage/LICENSE.txt"
 cp /usr/share/common-licenses/LGPL-3 "$stage/Qt-LGPL-3.txt"
@@ -44,4 +47,7 @@ cp -r "$QUORVANE_WINDOWS_QT/licenses" "$stage/licenses/Qt"
 cp "$QUORVANE_WINDOWS_QT"/sbom/*.spdx "$stage/licenses/Qt/"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/MinGW-GCC-runtime.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/MinGW-w64-winpthreads.txt"
-(cd "$QUORVANE_WINDOWS" && zip -qr "$name.zip" "$name")
+# The same commit gives the same zip: its entries in one order, each with the
+# last commit's time, and no owner or other extra fields.
+[ -n "${SOURCE_DATE_EPOCH:-}" ] && find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+(cd "$out" && find "$name" | LC_ALL=C sort | TZ=UTC zip -qX "$name.zip" -@)

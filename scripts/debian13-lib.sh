@@ -50,5 +50,5 @@ quorvane_debian13_enter() {
 # Runs a command in the checkout inside the system, as root.
 quorvane_in_debian13() {
   chroot "$QUORVANE_DEBIAN13" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-    LANG=C.UTF-8 /bin/bash -c "cd /quorvane && $1"
+    LANG=C.UTF-8 SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-}" /bin/bash -c "cd /quorvane && $1"
 }

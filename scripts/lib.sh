@@ -3,6 +3,14 @@
 
 QUORVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+# Every date a build records (file times in the packages, the zip's entries)
+# is the last commit's, so that the same commit gives the same bytes.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ] && command -v git >/dev/null &&
+  git -C "$QUORVANE_ROOT" rev-parse HEAD >/dev/null 2>&1; then
+  SOURCE_DATE_EPOCH="$(git -C "$QUORVANE_ROOT" log -1 --format=%ct)"
+  export SOURCE_DATE_EPOCH
+fi
+
 # What each kind of work needs from Debian's packages.
 QUORVANE_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
 # The screen-reader test needs an X display and the AT-SPI bus; the keyboard

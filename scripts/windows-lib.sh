@@ -45,13 +45,14 @@ MESSAGE
 }
 
 # Builds the core, the whole program with its tests, and the zip inside
-# Debian 13; the system's mounts are gone again when this returns.
+# Debian 13 (the program and the zip in the folder given, if one is); the
+# system's mounts are gone again when this returns.
 quorvane_windows_build() {
   quorvane_windows_qt
   (
     source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
     quorvane_debian13_enter
-    quorvane_in_debian13 scripts/build-windows.sh
+    quorvane_in_debian13 "scripts/build-windows.sh ${1:-}"
   )
 }
 

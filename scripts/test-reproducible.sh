@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds each package a second time, later and in a build folder of another
+# name, and checks that it has the same bytes as the first: the Debian package
+# of scripts/package.sh (build-package/) and the Windows zip of
+# scripts/package-windows.sh (build-windows/). Every date the packages record
+# is the last commit's (SOURCE_DATE_EPOCH, from scripts/lib.sh).
+set -euo pipefail
+source "$(dirname "$0")/windows-lib.sh"
+
+same_bytes() {
+  if ! cmp -s "$1" "$2"; then
+    echo "FAILED: two builds of one commit differ:" >&2
+    sha256sum "$1" "$2" >&2
+    exit 1
+  fi
+  echo "PASSED: built twice, $(basename "$1") is the same: $(sha256sum < "$1" | cut -d' ' -f1)"
+}
+
+QUORVANE_PACKAGE_BUILD=build-package-again "$QUORVANE_ROOT/scripts/package.sh" >/dev/null
+same_bytes "$(ls "$QUORVANE_ROOT"/build-package/quorvane_*.deb)" \
+  "$(ls "$QUORVANE_ROOT"/build-package-again/quorvane_*.deb)"
+
+quorvane_windows_build build-windows/again >/dev/null
+same_bytes "$(ls "$QUORVANE_WINDOWS"/quorvane-*-windows-x86_64.zip)" \
+  "$(ls "$QUORVANE_WINDOWS"/again/quorvane-*-windows-x86_64.zip)"
