@@ -45,7 +45,17 @@ cp "$QUORVANE_ROOT/packaging/windows-qt-notice.txt" "$stage/Qt-NOTICE.txt"
 # bill of materials that says which parts the DLLs hold.
 cp -r "$QUORVANE_WINDOWS_QT/licenses" "$stage/licenses/Qt"
 cp "$QUORVANE_WINDOWS_QT"/sbom/*.spdx "$stage/licenses/Qt/"
-cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/MinGW-GCC-runtime.txt"
+cp /usr/share/common-licenses/LGPL-2.1 "$stage/licenses/LGPL-2.1.txt"
+cp "$QUORVANE_ROOT/packaging/licenses/Imlib2.txt" "$stage/licenses/"
+mkdir -p "$stage/source"
+cp -r "$QUORVANE_WINDOWS_QT/recipe" "$stage/source/qt-for-windows"
+# Debian's text points to its own copy of the GPL, which Windows does not have.
+{
+  echo "The GNU GPL version 3 that this text refers to as /usr/share/common-licenses/GPL-3"
+  echo "is Qt-GPL-3.txt at the top of this zip."
+  echo
+  cat /usr/share/doc/gcc-mingw-w64-base/copyright
+} > "$stage/licenses/MinGW-GCC-runtime.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/MinGW-w64-winpthreads.txt"
 # The same commit gives the same zip: its entries in one order, each with the
 # last commit's time, and no owner or other extra fields.

@@ -6,13 +6,15 @@
 # 2. Save before Open shows the warning box;
 # 3. a file opened through Wine's native dialog shows its bytes (read back
 #    through the clipboard: a click in a value box selects it, Ctrl+C copies);
-# 4. typed at a person's pace, an emptied box then 200 saves 200, and 44 then
-#    Alt+S then 9 15 ms later saves 44;
+# 4. typed at a person's pace, an emptied box then 200 saves 200, 77 then
+#    Ctrl+S saves 77, and 44 then Alt+S then 9 15 ms later saves 44;
 # 5. a second Open confirmed at once with Return reopens the same file and
 #    creates nothing beside the exe;
 # then closes the program with Alt+F4 and expects it to end normally.
 # Before that it checks the zip itself: Qt's version, the manifest inside the
-# exe, and a licence text for everything in it.
+# exe, a licence text for everything in it, and the offer of the source: the
+# program's address, Qt's exact Debian source version and where it is kept,
+# and the scripts that built Qt.
 set -euo pipefail
 source "$(dirname "$0")/windows-lib.sh"
 
@@ -33,9 +35,15 @@ for setting in PerMonitorV2 longPathAware '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a
   grep -q "$setting" "$program/quorvane.exe" || zip_lacks "$setting in the manifest of quorvane.exe"
 done
 for text in LICENSE.txt Qt-LGPL-3.txt Qt-GPL-3.txt Qt-NOTICE.txt licenses/MinGW-GCC-runtime.txt \
-  licenses/MinGW-w64-winpthreads.txt licenses/Qt/qtbase-$QUORVANE_QT_VERSION.spdx; do
+  licenses/MinGW-w64-winpthreads.txt licenses/Qt/qtbase-$QUORVANE_QT_VERSION.spdx licenses/Imlib2.txt \
+  licenses/LGPL-2.1.txt; do
   [ -s "$program/$text" ] || zip_lacks "$text"
 done
+ls "$program/source/qt-for-windows/"*.sh >/dev/null 2>&1 || zip_lacks "the scripts that built Qt"
+for offer in "https://quorvane.github.io/" "6.8.2+dfsg-9+deb13u2" "snapshot archive"; do
+  grep -q "$offer" "$program/Qt-NOTICE.txt" || zip_lacks "\"$offer\" in the source offer"
+done
+grep -q "Qt-GPL-3.txt" "$program/licenses/MinGW-GCC-runtime.txt" || zip_lacks "the GCC runtime's GPL in the zip"
 for part in freetype harfbuzz-ng pcre2 zlib libpng double-conversion md4c tinycbor; do
   ls "$program/licenses/Qt/3rdparty/$part" | grep -qv qt_attribution.json || zip_lacks "the licence of $part"
 done

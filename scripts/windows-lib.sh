@@ -28,7 +28,8 @@ QUORVANE_WINDOWS_RUNTIME="$QUORVANE_WINDOWS/mingw-runtime"
 # Qt for MinGW, unpacked from the shared archive (again when another version
 # was unpacked before).
 quorvane_windows_qt() {
-  grep -qs "$QUORVANE_QT_VERSION" "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt" && return 0
+  [ -d "$QUORVANE_WINDOWS_QT/recipe" ] && grep -qs "$QUORVANE_QT_VERSION" "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt" &&
+    return 0
   if [ ! -f "$QUORVANE_QT_ARCHIVE" ]; then
     cat >&2 <<MESSAGE
 Qt $QUORVANE_QT_VERSION for MinGW was not found at $QUORVANE_QT_ARCHIVE.
@@ -42,6 +43,16 @@ MESSAGE
   rm -rf "$QUORVANE_WINDOWS_QT"
   mkdir -p "$QUORVANE_WINDOWS"
   tar -xJf "$QUORVANE_QT_ARCHIVE" -C "$QUORVANE_WINDOWS"
+  # The zip ships the scripts that made the archive: those kept beside it, or
+  # this project's own when the archive was built here.
+  local recipe="$QUORVANE_WINDOWS_QT/recipe" beside
+  beside="$(dirname "$QUORVANE_QT_ARCHIVE")"
+  mkdir -p "$recipe"
+  if [ -f "$beside/build-qt6.8-mingw.sh" ]; then
+    cp "$beside/build-qt6.8-mingw.sh" "$beside/pack-qt-mingw.sh" "$recipe/"
+  else
+    cp "$QUORVANE_ROOT/scripts/build-qt-windows.sh" "$recipe/"
+  fi
 }
 
 # Builds the core, the whole program with its tests, and the zip inside
