@@ -12,7 +12,7 @@ if [ "${1:-}" != --inside ]; then
   source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
   quorvane_install_missing debootstrap
   quorvane_debian13_enter
-  quorvane_in_debian13 "scripts/build-qt-windows.sh --inside"
+  quorvane_in_debian13_as_root "scripts/build-qt-windows.sh --inside"
   exit
 fi
 

@@ -6,13 +6,11 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
-quorvane_install_missing debootstrap
 quorvane_debian13_enter
+quorvane_in_debian13_as_root 'scripts/install-deps.sh native && scripts/install-deps.sh package'
 quorvane_in_debian13 '
   set -euo pipefail
   source scripts/lib.sh
-  scripts/install-deps.sh native
-  scripts/install-deps.sh package
   quorvane_build dev build-debian13/native -DQUORVANE_BENCH=OFF
   ctest --test-dir build-debian13/native --output-on-failure
   QUORVANE_PACKAGE_BUILD=build-debian13/package scripts/package.sh'

@@ -63,6 +63,7 @@ quorvane_windows_build() {
   (
     source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
     quorvane_debian13_enter
+    quorvane_in_debian13_as_root "scripts/install-deps.sh cross"
     quorvane_in_debian13 "scripts/build-windows.sh ${1:-}"
   )
 }
