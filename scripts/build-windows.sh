@@ -45,7 +45,7 @@ cp "$QUORVANE_ROOT/packaging/windows-qt-notice.txt" "$stage/Qt-NOTICE.txt"
 # bill of materials that says which parts the DLLs hold.
 cp -r "$QUORVANE_WINDOWS_QT/licenses" "$stage/licenses/Qt"
 cp "$QUORVANE_WINDOWS_QT"/sbom/*.spdx "$stage/licenses/Qt/"
-cp /usr/share/common-licenses/LGPL-2.1 "$stage/licenses/LGPL-2.1.txt"
+cp /usr/share/common-licenses/LGPL-2.1 "$stage/licenses/LGPL-2.1-or-later.txt"
 cp "$QUORVANE_ROOT/packaging/licenses/Imlib2.txt" "$stage/licenses/"
 mkdir -p "$stage/source"
 cp -r "$QUORVANE_WINDOWS_QT/recipe" "$stage/source/qt-for-windows"

@@ -35,9 +35,13 @@ for setting in PerMonitorV2 longPathAware '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a
   grep -q "$setting" "$program/quorvane.exe" || zip_lacks "$setting in the manifest of quorvane.exe"
 done
 for text in LICENSE.txt Qt-LGPL-3.txt Qt-GPL-3.txt Qt-NOTICE.txt licenses/MinGW-GCC-runtime.txt \
-  licenses/MinGW-w64-winpthreads.txt licenses/Qt/qtbase-$QUORVANE_QT_VERSION.spdx licenses/Imlib2.txt \
-  licenses/LGPL-2.1.txt; do
+  licenses/MinGW-w64-winpthreads.txt licenses/Qt/qtbase-$QUORVANE_QT_VERSION.spdx; do
   [ -s "$program/$text" ] || zip_lacks "$text"
+done
+# Every licence the bill of materials names has its text, under its own name.
+for licence in $(sed -n 's/^PackageLicense\(Concluded\|Declared\): //p' "$program"/licenses/Qt/*.spdx |
+  tr ' ()' '\n\n\n' | grep -vxE 'AND|OR|WITH|NOASSERTION|NONE|' | sort -u); do
+  [ -n "$(find "$program/licenses" -name "$licence.txt" -size +0)" ] || zip_lacks "the text of $licence"
 done
 ls "$program/source/qt-for-windows/"*.sh >/dev/null 2>&1 || zip_lacks "the scripts that built Qt"
 for offer in "https://quorvane.github.io/" "6.8.2+dfsg-9+deb13u2" "snapshot archive"; do
