@@ -57,7 +57,8 @@ sleep 0.5
 desktop_class="$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../packaging/io.github.quorvane.quorvane.desktop")"
 xprop -id "$window" WM_CLASS | grep -q "\"$desktop_class\"\$" ||
   fail "the window's class, $(xprop -id "$window" WM_CLASS), is not the menu entry's StartupWMClass $desktop_class"
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || fail "the window offers no 48 px icon"
+offers_48px_icon() { xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (48 x 48)'; }
+wait_for offers_48px_icon || fail "the window offers no 48 px icon"
 echo "PASSED: the window's class is the menu entry's StartupWMClass, and it offers a 48 px icon"
 
 # A person's pace: about 100 ms between keys.
