@@ -62,6 +62,10 @@ quorvane_debian13_enter() {
   quorvane_as_root mkdir -p "$QUORVANE_DEBIAN13/quorvane"
   quorvane_as_root mount --bind "$QUORVANE_ROOT" "$QUORVANE_DEBIAN13/quorvane"
   quorvane_as_root cp -f /etc/resolv.conf "$QUORVANE_DEBIAN13/etc/resolv.conf"
+  # The user the builds run as gets an account there: the session bus of the
+  # screen-reader tests will not start for a user without one.
+  quorvane_in_debian13_as_root "getent group $(id -g) >/dev/null || groupadd --gid $(id -g) quorvane
+    getent passwd $(id -u) >/dev/null || useradd --uid $(id -u) --gid $(id -g) --home-dir /tmp -M quorvane"
 }
 
 # Runs a command in the checkout inside the system as the given user and
