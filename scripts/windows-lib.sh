@@ -95,7 +95,9 @@ quorvane_run_under_wine() {
   [ "$(id -u)" -eq 0 ] && as_user=(runuser -u nobody --)
   local wine_env=(env -u DISPLAY)
   [ -n "${QUORVANE_WINE_DISPLAY:-}" ] && wine_env+=(DISPLAY="$QUORVANE_WINE_DISPLAY")
-  wine_env+=(HOME="$prefix" WINEPREFIX="$prefix" WINEDEBUG=-all)
+  # Wine names Unix files in the locale's character set: UTF-8, whatever the
+  # caller's session sets, so that names outside ASCII can be made.
+  wine_env+=(HOME="$prefix" WINEPREFIX="$prefix" WINEDEBUG=-all LC_ALL=C.UTF-8)
   local status=0
   "${as_user[@]}" "${wine_env[@]}" "$@" || status=$?
   # The prefix goes only once Wine has finished writing it.
