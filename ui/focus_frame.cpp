@@ -33,14 +33,12 @@ void FocusFrame::follow(QWidget* focused) {
   show();
 }
 
+// The frame is the widget's edge, FrameWidth pixels deep.
 void FocusFrame::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QRect edge = rect();
-  painter.fillRect(edge.left(), edge.top(), edge.width(), FrameWidth, Qt::black);
-  painter.fillRect(edge.left(), edge.bottom() - FrameWidth + 1, edge.width(), FrameWidth,
-                   Qt::black);
-  painter.fillRect(edge.left(), edge.top(), FrameWidth, edge.height(), Qt::black);
-  painter.fillRect(edge.right() - FrameWidth + 1, edge.top(), FrameWidth, edge.height(), Qt::black);
+  const QRect inside = rect().adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth);
+  painter.setClipRegion(QRegion(rect()).subtracted(inside));
+  painter.fillRect(rect(), Qt::black);
 }
 
 }  // namespace quorvane
