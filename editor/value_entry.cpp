@@ -62,6 +62,18 @@ std::string HexMirrorText(int value) {
   return hex;
 }
 
+std::optional<DigitEdit> DigitEditOf(const std::string& shown, const std::string& beforeCursor,
+                                     const std::string& afterCursor, std::size_t maxLength) {
+  const auto kept =
+      std::mismatch(shown.begin(), shown.end(), beforeCursor.begin(), beforeCursor.end()).second;
+  const std::size_t keptDigits = DigitsOf(std::string(beforeCursor.begin(), kept)).size();
+  const std::string tail = DigitsOf(afterCursor);
+  const std::string head =
+      DigitsOf(beforeCursor).substr(0, maxLength - std::min(maxLength, tail.size()));
+  if (head.size() <= keptDigits) return std::nullopt;
+  return DigitEdit{head + tail, head.size()};
+}
+
 std::optional<int> ByteValueOf(const std::string& text) {
   if (text.empty() || text.size() > 3 || !AllDigits(text)) return std::nullopt;
   const int number = SaturatedNumber(text);

@@ -7,10 +7,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <algorithm>
-#include <memory>
+#include <functional>
 
 #include "editor/value_entry.h"
 #include "ui/box_look.h"
+#include "ui/digits_validator.h"
 
 namespace quorvane {
 
@@ -27,6 +28,8 @@ QString SelectionClipboardText() {
 
 ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
   setMaxLength(3);
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
+  setValidator(new DigitsValidator(shown_, maxLength(), this));
   GiveBoxLook(*this, Qt::white);
 }
 
@@ -96,18 +99,29 @@ void ValueBox::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit clicked();
 }
 
-// The menu's Paste is found by what it does, calling the box's own paste, not
-// by a name or a text that differs between Qt versions and languages.
+// The box's own menu: Qt's standard one would paste the clipboard cut to the
+// room left before the digits are picked out, and its Unicode control
+// characters have no place in a number.
 void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
-  const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-  for (QAction* action : menu->actions()) {
-    // Qt versions connect the menu's actions in either of Qt's two ways.
-    if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
-        disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
-      connect(action, &QAction::triggered, this, &ValueBox::pasteDigits);
-    }
-  }
-  menu->exec(event->globalPos());
+  QMenu menu(this);
+  const auto add = [&](const char* text, QKeySequence::StandardKey keys, bool enabled,
+                       const std::function<void()>& command) {
+    const QString shortcut = QKeySequence(keys).toString(QKeySequence::NativeText);
+    QAction* action = menu.addAction(QLineEdit::tr(text) + '\t' + shortcut);
+    action->setEnabled(enabled);
+    connect(action, &QAction::triggered, this, command);
+  };
+  add("&Undo", QKeySequence::Undo, isUndoAvailable(), [this] { undo(); });
+  add("&Redo", QKeySequence::Redo, isRedoAvailable(), [this] { redo(); });
+  menu.addSeparator();
+  add("Cu&t", QKeySequence::Cut, hasSelectedText(), [this] { cut(); });
+  add("&Copy", QKeySequence::Copy, hasSelectedText(), [this] { copy(); });
+  add("&Paste", QKeySequence::Paste, !QGuiApplication::clipboard()->text().isEmpty(),
+      [this] { pasteDigits(); });
+  add("Delete", QKeySequence::Delete, hasSelectedText(), [this] { del(); });
+  menu.addSeparator();
+  add("Select All", QKeySequence::SelectAll, selectedText() != text(), [this] { selectAll(); });
+  menu.exec(event->globalPos());
 }
 
 void ValueBox::dragEnterEvent(QDragEnterEvent* event) {

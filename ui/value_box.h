@@ -6,12 +6,12 @@ namespace quorvane {
 
 // A value box: up to three digits, and a click signal that comes after the
 // mouse is released, so that what the click handler selects stays selected.
-// Every way text can arrive (keys of any kind, AltGr among them, paste from the
-// keys, the context menu or a middle click, drag and drop, an input method)
-// offers its text to one rule before the box takes it: only its ASCII digits
-// go in, as many as fit, so no other character is ever in the box, not even
-// for a moment a screen reader would hear. A text without a digit changes
-// nothing at all, not even the selection.
+// Every edit passes the one digit rule (DigitsValidator): only ASCII digits go
+// in, as many as fit, and a text without a digit changes nothing at all, not
+// even the selection. The ways a person brings text (keys of any kind, AltGr
+// among them, paste from the keys, the menu or a middle click, drag and drop,
+// an input method) hand the box only their digits in the first place, so
+// that a screen reader never hears a character the box will not keep.
 class ValueBox : public QLineEdit {
   Q_OBJECT
 
@@ -36,6 +36,8 @@ class ValueBox : public QLineEdit {
   void insertTakeable(const QString& offered);
   void pasteDigits();
   void replaceWithDigits(int start, int length, const QString& offered);
+
+  QString shown_;
 };
 
 }  // namespace quorvane
