@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -18,8 +19,15 @@ MessageBoxCatcher::MessageBoxCatcher() {
 void MessageBoxCatcher::closeActiveMessageBox() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (box == nullptr || !box->isVisible()) return;
-  texts_ << box->text();
+  texts_ << box->text().remove(QChar(0x200B));  // the breaks a long name may be given
   box->done(QMessageBox::Ok);
+}
+
+QLabel* LabelShowing(QWidget& widget, const QString& text) {
+  for (auto* label : widget.findChildren<QLabel*>()) {
+    if (label->isVisible() && label->text() == text) return label;
+  }
+  return nullptr;
 }
 
 namespace {
@@ -48,7 +56,8 @@ void AnswerFileDialog(QFileDialog& dialog, const QString& name) {
       nameBox->clear();
       // Key by key, as a user types it; keyClicks knows only ASCII.
       for (const QChar character : name) {
-        QTest::sendKeyEvent(QTest::Click, nameBox, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, nameBox, Qt::Key_unknown, QString(character),
+                            Qt::NoModifier);
       }
     }
     if (QCompleter* completer = nameBox->completer()) completer->popup()->hide();

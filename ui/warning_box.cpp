@@ -1,77 +1,73 @@
 #include "ui/warning_box.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QLabel>
-#include <QLayout>
-#include <QPainter>
-#include <QScreen>
-#include <QTextDocument>
-#include <algorithm>
-#include <cmath>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 
 namespace quorvane {
 
 namespace {
 
-// As wide as the text wants, up to the width a message box gives its text.
-int LargestWidth(const QWidget& widget) {
-  return std::min(widget.screen()->availableGeometry().width() / 2, 500);
+// Qt lets a line break between words and after a path's "/" (not before a
+// digit), but never inside a word nor after a "\". A run longer than this
+// could be wider than the box at a large font, so it may break after any of
+// its characters.
+constexpr qsizetype LongestUnbrokenRun = 24;
+constexpr QChar BreakOpportunity(0x200B);  // zero-width space
+
+constexpr Qt::TextInteractionFlags Selectable = Qt::TextSelectableByMouse;
+
+bool IsSeparator(QChar c) { return c == '/' || c == '\\'; }
+
+// Where Qt would not break after a separator, a break opportunity follows it.
+bool NeedsBreakAfter(const QString& text, qsizetype at) {
+  const bool nextIsDigit = at + 1 < text.size() && text[at + 1].isDigit();
+  return text[at] == '\\' || (text[at] == '/' && nextIsDigit);
 }
 
-// Qt's label wraps only at word boundaries, and resets any other wrap mode
-// whenever it is resized; this text lays itself out anew for each width.
-class WrappedText : public QWidget {
- public:
-  WrappedText(const QString& text, QWidget* parent) : QWidget(parent) {
-    setObjectName("messageText");
-    document_.setDocumentMargin(0);
-    document_.setDefaultFont(font());
-    QTextOption wrapping = document_.defaultTextOption();
-    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document_.setDefaultTextOption(wrapping);
-    document_.setPlainText(text);
-    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
+QString Breakable(const QString& text) {
+  QString shown;
+  qsizetype runStart = 0;
+  const auto endRun = [&](qsizetype end) {
+    const QString run = text.mid(runStart, end - runStart);
+    for (const QChar c : run) {
+      shown += c;
+      if (run.size() > LongestUnbrokenRun) shown += BreakOpportunity;
+    }
+    runStart = end;
+  };
+  for (qsizetype at = 0; at < text.size(); ++at) {
+    if (!text[at].isSpace() && !IsSeparator(text[at])) continue;
+    endRun(at + 1);
+    if (IsSeparator(text[at]) && NeedsBreakAfter(text, at) && !shown.endsWith(BreakOpportunity)) {
+      shown += BreakOpportunity;
+    }
   }
-
-  bool hasHeightForWidth() const override { return true; }
-  int heightForWidth(int width) const override {
-    document_.setTextWidth(width);
-    return static_cast<int>(std::ceil(document_.size().height()));
-  }
-  QSize sizeHint() const override {
-    document_.setTextWidth(-1);
-    const int width =
-        std::min(static_cast<int>(std::ceil(document_.idealWidth())), LargestWidth(*this));
-    return {width, heightForWidth(width)};
-  }
-  QSize minimumSizeHint() const override { return sizeHint(); }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    document_.setTextWidth(width());
-    QPainter painter(this);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette = palette();
-    context.palette.setColor(QPalette::Text, palette().color(QPalette::WindowText));
-    document_.documentLayout()->draw(&painter, context);
-  }
-
- private:
-  mutable QTextDocument document_;
-};
+  endRun(text.size());
+  return shown;
+}
 
 }  // namespace
 
 WarningBox::WarningBox(const QString& title, const QString& text, QWidget* parent)
-    : QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent) {
-  // The box keeps its label, so that its text and its copy stay the text
-  // itself; only what is shown is laid out anew.
-  if (auto* label = findChild<QLabel*>("qt_msgbox_label")) {
-    delete layout()->replaceWidget(label, new WrappedText(text, this));
-    label->hide();
-  }
+    : QMessageBox(QMessageBox::Warning, title, Breakable(text), QMessageBox::Ok, parent) {
+  setTextFormat(Qt::PlainText);
+  setTextInteractionFlags(Selectable);
+}
+
+// A new style brings the style's own idea of a message's interaction, which
+// may not include selecting it.
+void WarningBox::changeEvent(QEvent* event) {
+  QMessageBox::changeEvent(event);
+  if (event->type() == QEvent::StyleChange) setTextInteractionFlags(Selectable);
+}
+
+// The copy holds the text as written, without the break opportunities.
+void WarningBox::keyPressEvent(QKeyEvent* event) {
+  QMessageBox::keyPressEvent(event);
+  if (!event->matches(QKeySequence::Copy)) return;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->setText(clipboard->text().remove(BreakOpportunity));
 }
 
 }  // namespace quorvane

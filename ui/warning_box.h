@@ -4,16 +4,20 @@
 
 namespace quorvane {
 
-// A warning that shows its whole text: a line breaks wherever it must, not
-// only where Qt's label allows (between words, and in a path at its
-// separators), so a folder name hundreds of characters long shows every
-// character, in a box no wider than half the screen. text() and the copy
-// that Ctrl+C makes are the text itself.
+// The window's warning: Qt's own message box, which screen readers announce
+// as an alert and whose text they read, with the text selectable by mouse.
+// The text may break anywhere a long run of characters needs it, such as a
+// folder name hundreds of characters long, so that every character shows in
+// a box no wider than half the screen (Qt's limit for a message box).
 class WarningBox : public QMessageBox {
   Q_OBJECT
 
  public:
   WarningBox(const QString& title, const QString& text, QWidget* parent);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace quorvane
