@@ -34,12 +34,6 @@ void FlagCheckBox::paintEvent(QPaintEvent*) {
   const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
   painter.setPen(palette().color(QPalette::WindowText));
   painter.drawText(captionRect(), flags, text());
-  if (hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = painter.boundingRect(captionRect(), flags, text()).adjusted(-1, 0, 1, 0);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-  }
 }
 
 bool FlagCheckBox::hitButton(const QPoint& position) const { return rect().contains(position); }

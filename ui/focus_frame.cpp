@@ -11,7 +11,7 @@ constexpr int FrameWidth = 2;
 
 }  // namespace
 
-FocusFrame::FocusFrame(QWidget* window) : QWidget(window) {
+FocusFrame::FocusFrame(QWidget* window) : QFocusFrame(window) {
   setObjectName("focusFrame");
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QFocusFrame>
 
 namespace quorvane {
 
@@ -9,8 +9,9 @@ namespace quorvane {
 // keys go: the list, for one, shows its focus no other way, and Down there
 // loads the next weapon. Black stands far above 3:1 against every colour the
 // frame covers (the grey borders, white, the light greys and the face), and
-// the window keeps its own palette on light and dark desktops alike.
-class FocusFrame : public QWidget {
+// the window keeps its own palette on light and dark desktops alike. It is a
+// QFocusFrame, which screen readers are not shown: it is a mark, not a control.
+class FocusFrame : public QFocusFrame {
   Q_OBJECT
 
  public:
