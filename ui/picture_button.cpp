@@ -17,14 +17,22 @@ PictureButton::PictureButton(QWidget* parent, const char* name, const QString& c
   setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   setFocusPolicy(Qt::StrongFocus);
   setShortcut(shortcut);
-  for (const QKeySequence& keys : QKeySequence::keyBindings(command)) grabShortcut(keys);
+  for (const QKeySequence& keys : QKeySequence::keyBindings(command)) {
+    setShortcutAutoRepeat(grabShortcut(keys), false);
+  }
   setAutoRepeat(false);
 }
 
+// A held key acts once: the shortcut that fired is told not to repeat, which
+// reaches the button's own Alt+letter too, whose id only Qt knows.
 bool PictureButton::event(QEvent* event) {
-  if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
-    click();
-    return true;
+  if (event->type() == QEvent::Shortcut) {
+    const auto* shortcut = static_cast<QShortcutEvent*>(event);
+    setShortcutAutoRepeat(shortcut->shortcutId(), false);
+    if (!shortcut->isAmbiguous()) {
+      click();
+      return true;
+    }
   }
   return QToolButton::event(event);
 }
