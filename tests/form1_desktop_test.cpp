@@ -13,8 +13,8 @@
 #include <QToolButton>
 #include <map>
 
-#include "tests/visible.h"
 #include "tests/temp_rom.h"
+#include "tests/visible.h"
 #include "tests/window_driver.h"
 #include "ui/flag_check_box.h"
 #include "ui/form1.h"
@@ -159,10 +159,27 @@ TEST(WindowAccessibility, EveryControlThatTakesFocusHasAName) {
 }
 
 // Title bars, task bars and window switchers each ask for another size.
-TEST(WindowIcon, OffersTheProgramIconFrom16To256Pixels) {
+// Every size the icon offers, from 16 to 256 pixels, draws a picture of
+// that size, mostly opaque and of more than one colour.
+TEST(WindowIcon, DrawsTheProgramIconAtEveryOfferedSize) {
   Form1 window;
   const QList<QSize> sizes = window.windowIcon().availableSizes();
-  for (const int side : {16, 32, 48, 256}) EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+  ASSERT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)));
+  for (const QSize& size : sizes) {
+    SCOPED_TRACE(size.width());
+    const QImage drawn = window.windowIcon().pixmap(size, 1.0).toImage();
+    ASSERT_EQ(drawn.size(), size);
+    int opaque = 0;
+    QSet<QRgb> colours;
+    for (int y = 0; y < drawn.height(); ++y) {
+      for (int x = 0; x < drawn.width(); ++x) {
+        opaque += qAlpha(drawn.pixel(x, y)) == 255 ? 1 : 0;
+        colours.insert(drawn.pixel(x, y));
+      }
+    }
+    EXPECT_GT(opaque, size.width() * size.height() / 4);
+    EXPECT_GT(colours.size(), 1);
+  }
 }
 
 // At 125 to 200 % the pictures are drawn at the largest whole multiple of

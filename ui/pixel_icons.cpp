@@ -69,6 +69,18 @@ QPixmap Painted(const PixelArt& art, QSize devicePixels) {
   return pixmap;
 }
 
+// Qt 6.8 reworked how an icon asks its engine for a scaled picture: before
+// it, scaledPixmap() is handed the size in device pixels; from it on, in
+// device-independent pixels, to be multiplied by the scale.
+QSize DevicePixels(const QSize& asked, qreal scale) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  return asked * scale;
+#else
+  Q_UNUSED(scale);
+  return asked;
+#endif
+}
+
 // Draws the picture for whatever size and display scale is asked, instead of
 // letting QIcon smooth a stored pixmap to a fractional scale such as 150 %.
 class PixelArtEngine : public QIconEngine {
@@ -77,23 +89,23 @@ class PixelArtEngine : public QIconEngine {
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
     const qreal scale = painter->device()->devicePixelRatioF();
-    painter->drawPixmap(rect, scaledPixmap(rect.size(), QIcon::Normal, QIcon::Off, scale));
+    painter->drawPixmap(rect, drawn(rect.size() * scale, scale));
   }
   QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
     return Painted(art_, size);
   }
-  // Qt 6.4 gives the size here in device pixels, later versions in
-  // device-independent ones. The buttons never ask for more than the
-  // picture's own size in the latter, so a larger size is in device pixels.
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
-    const bool deviceIndependent = size.width() <= PictureWidth && size.height() <= PictureHeight;
-    QPixmap pixmap = Painted(art_, deviceIndependent ? size * scale : size);
-    pixmap.setDevicePixelRatio(scale);
-    return pixmap;
+    return drawn(DevicePixels(size, scale), scale);
   }
   QIconEngine* clone() const override { return new PixelArtEngine(art_); }
 
  private:
+  QPixmap drawn(QSize devicePixels, qreal scale) const {
+    QPixmap pixmap = Painted(art_, devicePixels);
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
+  }
+
   const PixelArt& art_;
 };
 
