@@ -1,0 +1,21 @@
+# Fails when a file of rom/ or editor/ includes a higher layer's header, by
+# any path ("ui/form1.h", "../ui/form1.h", a Qt header), or includes anything
+# by a path that climbs out of its folder.
+set(refused_rom "[\"<](editor/|ui/)|\\.\\.|<Q")
+set(refused_editor "[\"<]ui/|\\.\\.|<Q")
+set(found FALSE)
+foreach(layer rom editor)
+  file(GLOB sources ${SOURCE}/${layer}/*.h ${SOURCE}/${layer}/*.cpp)
+  foreach(source ${sources})
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(include ${includes})
+      if(include MATCHES "${refused_${layer}}")
+        message(SEND_ERROR "${source}: ${include}")
+        set(found TRUE)
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(NOT found)
+  message(STATUS "rom/ and editor/ include no higher layer")
+endif()
