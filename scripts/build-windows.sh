@@ -58,6 +58,11 @@ cp -r "$QUORVANE_WINDOWS_QT/recipe" "$stage/source/qt-for-windows"
 } > "$stage/licenses/MinGW-GCC-runtime.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/MinGW-w64-winpthreads.txt"
 # The same commit gives the same zip: its entries in one order, each with the
-# last commit's time, and no owner or other extra fields.
+# last commit's time and a fixed mode (0755 for folders and what runs, 0644
+# for the rest, whatever modes the inputs had), and no owner or other extra
+# fields.
+find "$stage" -type d -exec chmod 0755 {} +
+find "$stage" -type f -exec chmod 0644 {} +
+find "$stage" -type f \( -name '*.exe' -o -name '*.dll' -o -name '*.sh' \) -exec chmod 0755 {} +
 [ -n "${SOURCE_DATE_EPOCH:-}" ] && find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 (cd "$out" && find "$name" | LC_ALL=C sort | TZ=UTC zip -qX "$name.zip" -@)
