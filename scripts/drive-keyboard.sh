@@ -103,6 +103,18 @@ keys ctrl+a 7 7 ctrl+s
 sleep 0.5
 expect_fists 77 "77 then Ctrl+S saves 77"
 
+# A held Ctrl+S or Alt+S saves once: a byte another program writes over the
+# record meanwhile stays, where each repeat of the key would write 77 over it.
+for held in ctrl+s:42 alt+s:43; do
+  xdotool keydown "${held%:*}"
+  sleep 0.5
+  printf "\\$(printf %o "${held#*:}")" | dd of="$image" bs=1 seek="$fists" conv=notrunc status=none
+  sleep 1
+  xdotool keyup "${held%:*}"
+  sleep 0.5
+  expect_fists "${held#*:}" "${held%:*} held for 1.5 s saves once"
+done
+
 # Tab from the first value box reaches the list, at (0, 72), 97x519.
 grab "$scratch/list-unfocused.png" 0 72 97 519
 keys Tab
