@@ -11,22 +11,29 @@ namespace quorvane {
 void WeaponEditor::cmdOpen_Click() {
   const bool confirmed = chooser_.showOpen();
   if (chooser_.fileName().empty()) return;
-  Probed probed = Probed::ExistingFile;
+  ProbedFile probed{};
   try {
     // A cancelled dialog reopens the earlier name; should that file have gone
     // meanwhile, it is reported, not made again under the old name.
-    if (confirmed) {
-      probed = CheckFileOpens(chooser_.fileName());
-    } else {
-      CheckExistingFileOpens(chooser_.fileName());
-    }
+    probed = confirmed ? CheckFileOpens(chooser_.fileName())
+                       : CheckExistingFileOpens(chooser_.fileName());
   } catch (...) {
     // The chooser keeps the unusable name, so what the boxes show no longer
     // belongs to the current file; unselecting keeps Save from writing it there.
     forgetSelection();
     throw;
   }
-  showFirstWeapon(probed);
+  showFirstWeapon(probed.origin);
+  warnAboutImage(probed.length);
+}
+
+// Once per Open, and only with weapon 0 shown: a failed load has said its
+// own word, and one Open shows one message.
+void WeaponEditor::warnAboutImage(std::int64_t length) {
+  if (view_.selectedWeapon() != 0) return;
+  if (const auto warning = ImageWarningFor(chooser_.fileName(), length)) {
+    view_.showImageWarning(*warning);
+  }
 }
 
 // The selection handling reports its own failures, so the command always ends

@@ -29,6 +29,7 @@ class WeaponEditor {
   WeaponRecord recordFromView() const;
   void forgetSelection();
   void showFirstWeapon(Probed probed);
+  void warnAboutImage(std::int64_t length);
 
   EditorView& view_;
   FileChooser& chooser_;

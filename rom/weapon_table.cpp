@@ -71,17 +71,25 @@ std::optional<std::int32_t> RecordPosition(WeaponIndex index) {
   return WeaponTableOffset + WeaponRecordSize * index;
 }
 
-Probed CheckFileOpens(const std::string& fileName) {
+ProbedFile CheckFileOpens(const std::string& fileName) {
   const RomFileFacts failing{.operation = FileOperation::Open, .fileName = fileName};
   const OsFile file = OpenOrFail(OpenPurpose::ProbeCreating, failing);
-  RequireRegularFile(file, failing);
-  return file.created() ? Probed::CreatedFile : Probed::ExistingFile;
+  const std::int64_t length = RequireRegularFile(file, failing);
+  return {file.created() ? Probed::CreatedFile : Probed::ExistingFile, length};
 }
 
-void CheckExistingFileOpens(const std::string& fileName) {
+ProbedFile CheckExistingFileOpens(const std::string& fileName) {
   const RomFileFacts failing{.operation = FileOperation::Open, .fileName = fileName};
-  RequireRegularFile(OpenOrFail(OpenPurpose::Probe, failing), failing);
+  return {Probed::ExistingFile,
+          RequireRegularFile(OpenOrFail(OpenPurpose::Probe, failing), failing)};
 }
+
+WeaponIndex FirstWeaponPastEnd(std::int64_t length) {
+  const std::int64_t wholeRecords = (length - WeaponTableOffset) / WeaponRecordSize;
+  return static_cast<WeaponIndex>(std::clamp<std::int64_t>(wholeRecords, 0, WeaponCount));
+}
+
+bool HasCopierHeaderLength(std::int64_t length) { return length % 1024 == 512; }
 
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index) {
   RomFileFacts failing{.operation = FileOperation::Read, .weapon = index, .fileName = fileName};

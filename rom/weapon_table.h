@@ -13,7 +13,8 @@ inline constexpr std::int32_t WeaponTableOffset = 0x2CE600;
 inline constexpr int WeaponRecordSize = 8;
 inline constexpr int WeaponCount = 91;
 // The least length of a file that holds the whole table.
-inline constexpr std::int64_t WeaponTableEnd = WeaponTableOffset + std::int64_t{WeaponRecordSize} * WeaponCount;
+inline constexpr std::int64_t WeaponTableEnd =
+    WeaponTableOffset + std::int64_t{WeaponRecordSize} * WeaponCount;
 
 using WeaponRecord = std::array<std::uint8_t, WeaponRecordSize>;
 
@@ -42,10 +43,25 @@ std::optional<std::int32_t> RecordPosition(WeaponIndex index);
 // probe of a newly chosen name creates a missing one), refuses anything but a
 // regular file, does its one whole transfer and closes it again; a save is
 // synced to the disk before it counts. Failures throw RomFileError.
+// A probe tells whether it made the file, and the length its one file-type
+// check found.
 enum class Probed { ExistingFile, CreatedFile };
-Probed CheckFileOpens(const std::string& fileName);
+struct ProbedFile {
+  Probed origin;
+  std::int64_t length;
+};
+ProbedFile CheckFileOpens(const std::string& fileName);
 // The probe of a name chosen earlier, which may have gone meanwhile.
-void CheckExistingFileOpens(const std::string& fileName);
+ProbedFile CheckExistingFileOpens(const std::string& fileName);
+
+// The first weapon whose record does not lie wholly within a file of this
+// length; WeaponCount when the whole table does.
+WeaponIndex FirstWeaponPastEnd(std::int64_t length);
+
+// Whether a file of this length is 512 bytes over a whole number of
+// kibibytes, as an image with a copier's 512-byte header in front is. Such a
+// header moves every offset by 512, which the table's fixed offset ignores.
+bool HasCopierHeaderLength(std::int64_t length);
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index);
 void WriteWeaponRecord(const std::string& fileName, WeaponIndex index, const WeaponRecord& record);
 

@@ -41,6 +41,7 @@ class FakeView : public EditorView {
   void setHexText(ValueField field, const std::string& text) override { hexes_.at(field) = text; }
   int flagState(FlagBit bit) const override { return flags_.at(bit); }
   void setFlagState(FlagBit bit, int state) override { flags_.at(bit) = state; }
+  void showImageWarning(const ImageWarning& warning) override { warnings_.push_back(warning); }
 
   // What a user does in the window.
   void clickOpen() {
@@ -55,6 +56,7 @@ class FakeView : public EditorView {
   void typeOverSelection(ValueField field, const std::string& typed);
 
   const std::vector<ReportedFailure>& reportedFailures() const { return failures_; }
+  const std::vector<ImageWarning>& imageWarnings() const { return warnings_; }
   int selectionStart(ValueField field) const { return selections_.at(field).first; }
   int selectionLength(ValueField field) const { return selections_.at(field).second; }
   int changeRuleRuns() const { return changeRuleRuns_; }
@@ -69,6 +71,7 @@ class FakeView : public EditorView {
   std::array<int, FlagBitCount> flags_{};
   std::array<std::pair<int, int>, ValueFieldCount> selections_{};
   std::vector<ReportedFailure> failures_;
+  std::vector<ImageWarning> warnings_;
   int changeRuleRuns_ = 0;
 };
 

@@ -167,6 +167,45 @@ TEST_F(Editor, OpeningANewNameCreatesItAndReportsThatItHoldsNoTable) {
   EXPECT_EQ(HandlesOpenOn(fresh), 0);
 }
 
+// Open tells by the length alone of a headered image and of a cut one, once,
+// with weapon 0 shown; a whole image says nothing new, and one too short even
+// for weapon 0 gets only the failed load's message.
+TEST_F(Editor, OpenWarnsOfAHeaderedOrCutImageByItsLength) {
+  using enum ImageWarning::Kind;
+  struct Image {
+    std::int64_t length;
+    std::optional<ImageWarning::Kind> warning;
+    WeaponIndex firstPastEnd;
+  };
+  constexpr std::int64_t MiB = 1024 * 1024;
+  for (const Image image :
+       {Image{3 * MiB + 512, CopierHeader, WeaponCount}, Image{3 * MiB, std::nullopt, 0},
+        Image{4 * MiB, std::nullopt, 0}, Image{6 * MiB, std::nullopt, 0},
+        Image{2'942'480, CutShort, 2}, Image{WeaponTableEnd - 1, CutShort, WeaponCount - 1},
+        Image{WeaponTableOffset, std::nullopt, 0}}) {
+    SCOPED_TRACE(image.length);
+    testing::EditorRig fresh;
+    testing::ScratchFolder folder;
+    const std::string name = folder.file("image.smc");
+    testing::WriteFile(name, {});
+    std::filesystem::resize_file(name, static_cast<std::uintmax_t>(image.length));
+    fresh.chooser.willAnswer(name);
+    fresh.view.clickOpen();
+    const bool weaponZeroFits = image.length >= WeaponTableOffset + WeaponRecordSize;
+    EXPECT_EQ(fresh.view.selectedWeapon(), weaponZeroFits ? 0 : NoWeapon);
+    EXPECT_EQ(fresh.view.reportedFailures().size(), weaponZeroFits ? 0U : 1U);
+    ASSERT_EQ(fresh.view.imageWarnings().size(), image.warning ? 1U : 0U);
+    if (image.warning) {
+      const ImageWarning& told = fresh.view.imageWarnings()[0];
+      EXPECT_EQ(told.kind, *image.warning);
+      EXPECT_EQ(told.fileName, name);
+      EXPECT_EQ(told.length, image.length);
+      EXPECT_EQ(told.firstPastEnd, image.firstPastEnd);
+    }
+    EXPECT_EQ(static_cast<std::int64_t>(std::filesystem::file_size(name)), image.length);
+  }
+}
+
 TEST_F(Editor, CancelAfterTheFileHasGoneReportsItAndCreatesNothing) {
   open(rom.path);
   std::filesystem::rename(testing::PathOf(rom.path), testing::PathOf(rom.path + ".moved"));

@@ -1,10 +1,11 @@
+#include "rom/weapon_table.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "rom/rom_file_error.h"
-#include "rom/weapon_table.h"
 #include "tests/temp_rom.h"
 
 namespace quorvane {
@@ -72,7 +73,8 @@ TEST(RecordAccess, WritePastTheEndGrowsTheFileWithZeros) {
   const Bytes after = ReadFile(rom.path);
   ASSERT_EQ(after.size(), 0x2CE610U);
   EXPECT_TRUE(std::equal(rom.original.begin(), rom.original.end(), after.begin()));
-  EXPECT_TRUE(std::all_of(after.begin() + 1000, after.begin() + 0x2CE608, [](auto b) { return b == 0; }));
+  EXPECT_TRUE(
+      std::all_of(after.begin() + 1000, after.begin() + 0x2CE608, [](auto b) { return b == 0; }));
   EXPECT_EQ(RecordIn(after, 1), Sample);
 }
 
@@ -81,10 +83,10 @@ TEST(RecordAccess, ProbingAMissingNameCreatesAnEmptyFileAndSaysSo) {
   const std::string name = folder.file("new image.sfc");
   EXPECT_THROW(CheckExistingFileOpens(name), RomFileError);
   EXPECT_FALSE(std::filesystem::exists(name));
-  EXPECT_EQ(CheckFileOpens(name), Probed::CreatedFile);
+  EXPECT_EQ(CheckFileOpens(name).origin, Probed::CreatedFile);
   ASSERT_TRUE(std::filesystem::exists(name));
   EXPECT_EQ(std::filesystem::file_size(name), 0U);
-  EXPECT_EQ(CheckFileOpens(name), Probed::ExistingFile);
+  EXPECT_EQ(CheckFileOpens(name).origin, Probed::ExistingFile);
   EXPECT_EQ(testing::HandlesOpenOn(name), 0);
 }
 
