@@ -100,6 +100,29 @@ TEST_F(Window, TypicalRoadFromOpenToSaveChangesOnlyTheOneRecord) {
   EXPECT_EQ(HandlesOpenOn(path), 0);
 }
 
+// A sparse image of 3 MiB and 512 bytes: Open shows weapon 0 and warns, once,
+// of the copier header its length suggests, and changes no byte.
+TEST_F(Window, OpenWarnsOfAHeaderedImageAndStillShowsWeaponZero) {
+  testing::ScratchFolder folder;
+  const std::string name = folder.file("headered.smc");
+  testing::WriteFile(name, testing::WithRecord({}, 0, {1, 2, 3, 4, 5, 0x85, 7, 8}));
+  std::filesystem::resize_file(testing::PathOf(name), testing::RomSize + 512);
+  const Bytes before = ReadFile(name);
+  testing::MessageBoxCatcher messages;
+  openThroughTheDialog(name);
+  ASSERT_EQ(messages.texts().size(), 1);
+  const QString told = messages.texts()[0];
+  for (const char* words : {"seems to start with a 512-byte copier header", "3,146,240 bytes",
+                            "0x2CE600", "without its first 512 bytes"}) {
+    EXPECT_TRUE(told.contains(words)) << words << " in " << told.toStdString();
+  }
+  EXPECT_TRUE(told.contains(QDir::toNativeSeparators(QString::fromStdString(name))));
+  EXPECT_EQ(window.selectedWeapon(), 0);
+  EXPECT_EQ(value(6)->text(), "8");
+  EXPECT_EQ(ReadFile(name), before);
+  EXPECT_EQ(HandlesOpenOn(name), 0);
+}
+
 TEST_F(Window, FailuresAreShownAndTheWindowCarriesOn) {
   testing::ScratchRom rom;
   testing::MessageBoxCatcher messages;
@@ -178,14 +201,16 @@ TEST_F(Window, AFailedLoadUnselectsSoSaveCannotWriteTheOldValues) {
   testing::ScratchRom rom(0x2CE600 + 8 * 10);
   testing::MessageBoxCatcher messages;
   openThroughTheDialog(rom.path);
+  ASSERT_EQ(messages.texts().size(), 1);  // the cut image, told at Open
+  EXPECT_TRUE(messages.texts()[0].contains("Every weapon from weapon 10 (ValiantKnife) on"));
   QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
                     list()->visualItemRect(list()->item(12)).center());
-  ASSERT_EQ(messages.texts().size(), 1);
-  EXPECT_TRUE(messages.texts()[0].contains("Could not read weapon 12 (RegalCutlass)"));
+  ASSERT_EQ(messages.texts().size(), 2);
+  EXPECT_TRUE(messages.texts()[1].contains("Could not read weapon 12 (RegalCutlass)"));
   EXPECT_EQ(window.selectedWeapon(), -1);
   QTRY_VERIFY(list()->selectedItems().isEmpty());
   click("cmdSave");
-  EXPECT_EQ(messages.texts().size(), 2);
+  EXPECT_EQ(messages.texts().size(), 3);
   EXPECT_EQ(ReadFile(rom.path), rom.original);
   EXPECT_EQ(HandlesOpenOn(rom.path), 0);
 }

@@ -141,6 +141,28 @@ QString FailureText(const SaveRefused& refusal) {
   return {};
 }
 
+QString WarningText(const ImageWarning& warning) {
+  const QString name = QDir::toNativeSeparators(QString::fromStdString(warning.fileName));
+  const QString length = GroupedDigits(warning.length);
+  if (warning.kind == ImageWarning::Kind::CutShort) {
+    return Failure::tr("This file is too short to hold the whole weapon table:") + '\n' + name +
+           "\n\n" +
+           Failure::tr(
+               "It is %1 bytes long, and the table ends at %2 bytes. Every weapon from %3 "
+               "on lies past the end of the file: it cannot be loaded or saved.")
+               .arg(length, GroupedDigits(WeaponTableEnd), WeaponDescription(warning.firstPastEnd));
+  }
+  return Failure::tr("This file seems to start with a 512-byte copier header:") + '\n' + name +
+         "\n\n" +
+         Failure::tr(
+             "It is %1 bytes long, 512 bytes over a whole number of kibibytes, as an "
+             "image with such a header is. Quorvane reads and writes the weapon table at "
+             "0x%2 of the file as it stands, so in such an image the values shown are not "
+             "the weapons', and Save would change other data. To edit this image, use a "
+             "copy of it without its first 512 bytes.")
+             .arg(length, QString::number(WeaponTableOffset, 16).toUpper());
+}
+
 QString FailureText(const std::exception& unexpected) {
   return Failure::tr("Something unexpected went wrong, and the command was not finished: %1")
       .arg(QString::fromUtf8(unexpected.what()));

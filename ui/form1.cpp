@@ -216,9 +216,15 @@ void Form1::runReportingFailure(const std::function<void()>& handler) {
   } catch (const std::exception& unexpected) {
     message = FailureText(unexpected);
   }
+  showWarning(message);
+}
+
+void Form1::showWarning(const QString& message) {
   WarningBox box(windowTitle(), message, this);
   box.exec();
 }
+
+void Form1::showImageWarning(const ImageWarning& warning) { showWarning(WarningText(warning)); }
 
 // A selection the user makes is still being handled by the list when the
 // editor asks to drop it: cleared there and then, the list would select the

@@ -37,6 +37,7 @@ class Form1 : public QWidget, public EditorView {
   void setHexText(ValueField field, const std::string& text) override;
   int flagState(FlagBit bit) const override;
   void setFlagState(FlagBit bit, int state) override;
+  void showImageWarning(const ImageWarning& warning) override;
 
   OpenFileChooser& cdlSNES() { return cdlSNES_; }
 
@@ -51,6 +52,7 @@ class Form1 : public QWidget, public EditorView {
   void setFocusOrder();
   void bindEvents();
   void runReportingFailure(const std::function<void()>& handler);
+  void showWarning(const QString& message);
   void onListSelectionChanged();
   void showRow(WeaponIndex index);
 
