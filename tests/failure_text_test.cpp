@@ -102,13 +102,5 @@ TEST(FailureText, SaysWhySaveWroteNothing) {
             "was saved.");
 }
 
-TEST(FailureText, TellsOfACutImageFromItsFirstMissingWeaponOn) {
-  const ImageWarning cut{ImageWarning::Kind::CutShort, "cut.sfc", 2'942'480, 2};
-  EXPECT_EQ(WarningText(cut).toStdString(),
-            "This file is too short to hold the whole weapon table:\ncut.sfc\n\nIt is 2,942,480 "
-            "bytes long, and the table ends at 2,943,192 bytes. Every weapon from weapon 2 "
-            "(MithrilKnife) on lies past the end of the file: it cannot be loaded or saved.");
-}
-
 }  // namespace
 }  // namespace quorvane

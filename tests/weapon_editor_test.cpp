@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 #include "editor/save_refused.h"
 #include "rom/rom_errc.h"
@@ -167,42 +170,29 @@ TEST_F(Editor, OpeningANewNameCreatesItAndReportsThatItHoldsNoTable) {
   EXPECT_EQ(HandlesOpenOn(fresh), 0);
 }
 
-// Open tells by the length alone of a headered image and of a cut one, once,
-// with weapon 0 shown; a whole image says nothing new, and one too short even
-// for weapon 0 gets only the failed load's message.
+// Open tells, once and with weapon 0 shown, of a headered or cut image by its
+// length alone; whole images say nothing new, and one too short even for
+// weapon 0 gets only its failed load's message.
 TEST_F(Editor, OpenWarnsOfAHeaderedOrCutImageByItsLength) {
   using enum ImageWarning::Kind;
-  struct Image {
-    std::int64_t length;
-    std::optional<ImageWarning::Kind> warning;
-    WeaponIndex firstPastEnd;
-  };
-  constexpr std::int64_t MiB = 1024 * 1024;
-  for (const Image image :
-       {Image{3 * MiB + 512, CopierHeader, WeaponCount}, Image{3 * MiB, std::nullopt, 0},
-        Image{4 * MiB, std::nullopt, 0}, Image{6 * MiB, std::nullopt, 0},
-        Image{2'942'480, CutShort, 2}, Image{WeaponTableEnd - 1, CutShort, WeaponCount - 1},
-        Image{WeaponTableOffset, std::nullopt, 0}}) {
-    SCOPED_TRACE(image.length);
+  using Told = std::optional<ImageWarning::Kind>;
+  const std::vector<std::tuple<std::int64_t, Told, WeaponIndex>> images{
+      {3 * 1048576 + 512, CopierHeader, 91},
+      {3 * 1048576, {}, 0},
+      {4 * 1048576, {}, 0},
+      {2'942'480, CutShort, 2},
+      {WeaponTableOffset, {}, 0}};
+  for (const auto& [length, kind, firstPastEnd] : images) {
     testing::EditorRig fresh;
-    testing::ScratchFolder folder;
-    const std::string name = folder.file("image.smc");
+    const std::string name = rom.folder.file(std::to_string(length));
     testing::WriteFile(name, {});
-    std::filesystem::resize_file(name, static_cast<std::uintmax_t>(image.length));
+    std::filesystem::resize_file(name, static_cast<std::uintmax_t>(length));
     fresh.chooser.willAnswer(name);
     fresh.view.clickOpen();
-    const bool weaponZeroFits = image.length >= WeaponTableOffset + WeaponRecordSize;
-    EXPECT_EQ(fresh.view.selectedWeapon(), weaponZeroFits ? 0 : NoWeapon);
-    EXPECT_EQ(fresh.view.reportedFailures().size(), weaponZeroFits ? 0U : 1U);
-    ASSERT_EQ(fresh.view.imageWarnings().size(), image.warning ? 1U : 0U);
-    if (image.warning) {
-      const ImageWarning& told = fresh.view.imageWarnings()[0];
-      EXPECT_EQ(told.kind, *image.warning);
-      EXPECT_EQ(told.fileName, name);
-      EXPECT_EQ(told.length, image.length);
-      EXPECT_EQ(told.firstPastEnd, image.firstPastEnd);
-    }
-    EXPECT_EQ(static_cast<std::int64_t>(std::filesystem::file_size(name)), image.length);
+    const std::vector<ImageWarning>& told = fresh.view.imageWarnings();
+    ASSERT_EQ(told.size(), kind ? 1U : 0U) << length;
+    EXPECT_TRUE(!kind || (told[0].kind == *kind && told[0].firstPastEnd == firstPastEnd)) << length;
+    EXPECT_EQ(fresh.view.reportedFailures().size(), length == WeaponTableOffset ? 1U : 0U);
   }
 }
 
