@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <map>
+#include <vector>
 
 #include "tests/temp_rom.h"
 #include "tests/visible.h"
@@ -156,6 +157,27 @@ TEST(WindowAccessibility, EveryControlThatTakesFocusHasAName) {
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Named<QWidget>(window, "Text12"))
                 ->text(QAccessible::Name),
             "Weapon Sound Effect");
+}
+
+// A screen reader walks the whole tree, not only the tab stops: nothing in it
+// is nameless but the grid's rules, which it is told are separators.
+TEST(WindowAccessibility, NothingAReaderMeetsIsNameless) {
+  Form1 window;
+  window.show();
+  std::vector<QAccessibleInterface*> unvisited{QAccessible::queryAccessibleInterface(&window)};
+  int separators = 0;
+  while (!unvisited.empty()) {
+    QAccessibleInterface* next = unvisited.back();
+    unvisited.pop_back();
+    for (int i = 0; i < next->childCount(); ++i) unvisited.push_back(next->child(i));
+    if (next->role() == QAccessible::Separator) {
+      ++separators;
+      continue;
+    }
+    EXPECT_FALSE(next->text(QAccessible::Name).isEmpty())
+        << next->object()->objectName().toStdString() << ", role " << next->role();
+  }
+  EXPECT_EQ(separators, 4);
 }
 
 // Title bars, task bars and window switchers each ask for another size.

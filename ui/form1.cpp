@@ -11,6 +11,7 @@
 #include "ui/flag_check_box.h"
 #include "ui/focus_frame.h"
 #include "ui/form1_layout.h"
+#include "ui/grid_line.h"
 #include "ui/picture_button.h"
 #include "ui/pixel_icons.h"
 #include "ui/read_only_box.h"
@@ -55,9 +56,11 @@ QString WidestFieldLabel() {
   return widest;
 }
 
-QGroupBox* Frame(QWidget* parent, const char* name) {
+// A frame has no caption; its name tells a screen reader what it holds.
+QGroupBox* Frame(QWidget* parent, const char* name, const QString& holds) {
   auto* frame = new QGroupBox(parent);
   frame->setObjectName(name);
+  frame->setAccessibleName(holds);
   return frame;
 }
 
@@ -82,7 +85,7 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
 }
 
 void Form1::buildButtonBar() {
-  Frame3 = Frame(this, "Frame3");
+  Frame3 = Frame(this, "Frame3", "Open and Save");
   // Alt+O and Alt+S press the buttons, so the whole editor works from the
   // keyboard, while the captions stay "Open" and "Save"; so do the keys every
   // desktop program opens and saves with (Ctrl+O and Ctrl+S).
@@ -102,7 +105,7 @@ void Form1::buildWeaponList() {
 }
 
 void Form1::buildValueGrid() {
-  Frame1 = Frame(this, "Frame1");
+  Frame1 = Frame(this, "Frame1", "Values");
   buildGridHeadingsAndLines();
   for (ValueField row = 0; row < ValueFieldCount; ++row) buildValueRow(row);
 }
@@ -121,14 +124,7 @@ void Form1::buildGridHeadingsAndLines() {
   heading("Label3", "Value");
   heading("Label2", "Description");
   heading("Label1", "Hex");
-  for (const char* name : {"Line4", "Line2", "Line1", "Line3"}) {
-    auto* rule = new QWidget(Frame1);
-    rule->setObjectName(name);
-    QPalette ink = rule->palette();
-    ink.setColor(QPalette::Window, ink.color(QPalette::WindowText));
-    rule->setPalette(ink);
-    rule->setAutoFillBackground(true);
-  }
+  for (const char* name : {"Line4", "Line2", "Line1", "Line3"}) new GridLine(Frame1, name);
 }
 
 void Form1::buildValueRow(ValueField row) {
@@ -156,7 +152,7 @@ void Form1::buildValueRow(ValueField row) {
 }
 
 void Form1::buildFlagBoxes() {
-  Frame2 = Frame(this, "Frame2");
+  Frame2 = Frame(this, "Frame2", "Flags");
   for (FlagBit bit = 0; bit < FlagBitCount; ++bit) {
     auto* box = new FlagCheckBox(Text(FlagBitLabels[static_cast<std::size_t>(bit)]), Frame2);
     box->setObjectName(QString("chkBits(%1)").arg(bit));
