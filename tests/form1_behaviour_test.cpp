@@ -14,11 +14,13 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
+#include <memory>
 
 #include "tests/temp_rom.h"
 #include "tests/visible.h"
@@ -166,6 +168,8 @@ TEST_F(Window, ALongNameShowsWholeInAMessage) {
   testing::ScratchFolder folder;
   std::filesystem::create_directory(folder.path() / std::string(200, 'n'));
   const std::string name = folder.file(std::string(200, 'n') + "/new.sfc");
+  // A style set on a widget stays its caller's to delete.
+  const std::unique_ptr<QStyle> otherStyle(QStyleFactory::create("Windows"));
   std::vector<int> shownLines;
   int boxWidth = 0;
   int textWidth = 0;
@@ -183,7 +187,7 @@ TEST_F(Window, ALongNameShowsWholeInAMessage) {
     boxWidth = box->width();  // the frame is the window manager's
     textWidth = text->width();
     if (shownLines.size() == 1) {
-      box->setStyle(QStyleFactory::create("Windows"));
+      box->setStyle(otherStyle.get());
       return;
     }
     EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByMouse);
