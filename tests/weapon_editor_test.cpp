@@ -186,7 +186,7 @@ TEST_F(Editor, OpenWarnsOfAHeaderedOrCutImageByItsLength) {
     testing::EditorRig fresh;
     const std::string name = rom.folder.file(std::to_string(length));
     testing::WriteFile(name, {});
-    std::filesystem::resize_file(name, static_cast<std::uintmax_t>(length));
+    std::filesystem::resize_file(testing::PathOf(name), static_cast<std::uintmax_t>(length));
     fresh.chooser.willAnswer(name);
     fresh.view.clickOpen();
     const std::vector<ImageWarning>& told = fresh.view.imageWarnings();
