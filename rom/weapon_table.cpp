@@ -71,6 +71,13 @@ std::optional<std::int32_t> RecordPosition(WeaponIndex index) {
   return WeaponTableOffset + WeaponRecordSize * index;
 }
 
+WeaponIndex FirstWeaponPastEnd(std::int64_t length) {
+  const std::int64_t wholeRecords = (length - WeaponTableOffset) / WeaponRecordSize;
+  return static_cast<WeaponIndex>(std::clamp<std::int64_t>(wholeRecords, 0, WeaponCount));
+}
+
+bool HasCopierHeaderLength(std::int64_t length) { return length % 1024 == 512; }
+
 ProbedFile CheckFileOpens(const std::string& fileName) {
   const RomFileFacts failing{.operation = FileOperation::Open, .fileName = fileName};
   const OsFile file = OpenOrFail(OpenPurpose::ProbeCreating, failing);
@@ -83,13 +90,6 @@ ProbedFile CheckExistingFileOpens(const std::string& fileName) {
   return {Probed::ExistingFile,
           RequireRegularFile(OpenOrFail(OpenPurpose::Probe, failing), failing)};
 }
-
-WeaponIndex FirstWeaponPastEnd(std::int64_t length) {
-  const std::int64_t wholeRecords = (length - WeaponTableOffset) / WeaponRecordSize;
-  return static_cast<WeaponIndex>(std::clamp<std::int64_t>(wholeRecords, 0, WeaponCount));
-}
-
-bool HasCopierHeaderLength(std::int64_t length) { return length % 1024 == 512; }
 
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index) {
   RomFileFacts failing{.operation = FileOperation::Read, .weapon = index, .fileName = fileName};

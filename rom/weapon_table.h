@@ -39,21 +39,6 @@ constexpr std::uint8_t FlagMask(FlagBit bit) { return static_cast<std::uint8_t>(
 // such an index would address bytes that belong to other data.
 std::optional<std::int32_t> RecordPosition(WeaponIndex index);
 
-// Each operation opens the file, named in UTF-8 (never truncating; only the
-// probe of a newly chosen name creates a missing one), refuses anything but a
-// regular file, does its one whole transfer and closes it again; a save is
-// synced to the disk before it counts. Failures throw RomFileError.
-// A probe tells whether it made the file, and the length its one file-type
-// check found.
-enum class Probed { ExistingFile, CreatedFile };
-struct ProbedFile {
-  Probed origin;
-  std::int64_t length;
-};
-ProbedFile CheckFileOpens(const std::string& fileName);
-// The probe of a name chosen earlier, which may have gone meanwhile.
-ProbedFile CheckExistingFileOpens(const std::string& fileName);
-
 // The first weapon whose record does not lie wholly within a file of this
 // length; WeaponCount when the whole table does.
 WeaponIndex FirstWeaponPastEnd(std::int64_t length);
@@ -62,6 +47,21 @@ WeaponIndex FirstWeaponPastEnd(std::int64_t length);
 // kibibytes, as an image with a copier's 512-byte header in front is. Such a
 // header moves every offset by 512, which the table's fixed offset ignores.
 bool HasCopierHeaderLength(std::int64_t length);
+
+// Each operation opens the file, named in UTF-8 (never truncating; only the
+// probe of a newly chosen name creates a missing one), refuses anything but a
+// regular file, does its one whole transfer and closes it again; a save is
+// synced to the disk before it counts. Failures throw RomFileError. A probe
+// tells whether it made the file, and the length its one file-type check
+// found.
+enum class Probed { ExistingFile, CreatedFile };
+struct ProbedFile {
+  Probed origin;
+  std::int64_t length;
+};
+ProbedFile CheckFileOpens(const std::string& fileName);
+// The probe of a name chosen earlier, which may have gone meanwhile.
+ProbedFile CheckExistingFileOpens(const std::string& fileName);
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index);
 void WriteWeaponRecord(const std::string& fileName, WeaponIndex index, const WeaponRecord& record);
 

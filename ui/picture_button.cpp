@@ -17,14 +17,13 @@ PictureButton::PictureButton(QWidget* parent, const char* name, const QString& c
   setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   setFocusPolicy(Qt::StrongFocus);
   setShortcut(shortcut);
-  for (const QKeySequence& keys : QKeySequence::keyBindings(command)) {
-    setShortcutAutoRepeat(grabShortcut(keys), false);
-  }
+  for (const QKeySequence& keys : QKeySequence::keyBindings(command)) grabShortcut(keys);
   setAutoRepeat(false);
 }
 
-// A held key acts once: the shortcut that fired is told not to repeat, which
-// reaches the button's own Alt+letter too, whose id only Qt knows.
+// A held key acts once: the shortcut that fired is told not to repeat. This
+// one place serves the grabbed keys and the button's own Alt+letter alike,
+// whose id only Qt knows.
 bool PictureButton::event(QEvent* event) {
   if (event->type() == QEvent::Shortcut) {
     const auto* shortcut = static_cast<QShortcutEvent*>(event);

@@ -39,7 +39,7 @@ QString Breakable(const QString& text) {
   for (qsizetype at = 0; at < text.size(); ++at) {
     if (!text[at].isSpace() && !IsSeparator(text[at])) continue;
     endRun(at + 1);
-    if (IsSeparator(text[at]) && NeedsBreakAfter(text, at) && !shown.endsWith(BreakOpportunity)) {
+    if (NeedsBreakAfter(text, at) && !shown.endsWith(BreakOpportunity)) {
       shown += BreakOpportunity;
     }
   }
