@@ -103,16 +103,35 @@ keys ctrl+a 7 7 ctrl+s
 sleep 0.5
 expect_fists 77 "77 then Ctrl+S saves 77"
 
-# A held Ctrl+S or Alt+S saves once: a byte another program writes over the
-# record meanwhile stays, where each repeat of the key would write 77 over it.
-for held in ctrl+s:42 alt+s:43; do
-  xdotool keydown "${held%:*}"
+# A held key acts once. Each save writes the record once, and each Open,
+# cancelled, opens the image twice (to probe it and to load weapon 0): the
+# image's own events, counted by inotify, tell how often a hold acted. Every
+# use of the file opens, then closes it, and inotify merges only like events
+# in a row: watching all three keeps each open and each write apart.
+events_while_held() {
+  local key="$1" event="$2" watcher
+  inotifywait -m -e open -e modify -e close --format %e "$image" >"$scratch/events" 2>"$scratch/watching" &
+  watcher=$!
+  wait_for grep -q "Watches established" "$scratch/watching" || fail "inotifywait did not start"
+  xdotool keydown "$key"
+  sleep 1.5
+  xdotool keyup "$key"
   sleep 0.5
-  printf "\\$(printf %o "${held#*:}")" | dd of="$image" bs=1 seek="$fists" conv=notrunc status=none
-  sleep 1
-  xdotool keyup "${held%:*}"
-  sleep 0.5
-  expect_fists "${held#*:}" "${held%:*} held for 1.5 s saves once"
+  if [ "$key" = ctrl+o ]; then
+    dialog_shown || fail "ctrl+o held showed no file dialog"
+    keys Escape
+    wait_for dialog_gone || fail "after ctrl+o held, Escape left a file dialog open"
+    sleep 0.5
+  fi
+  kill "$watcher"
+  wait "$watcher" 2>/dev/null || true
+  grep -c -x "$event" "$scratch/events" || true
+}
+for held in ctrl+s:MODIFY:1 alt+s:MODIFY:1 ctrl+o:OPEN:2; do
+  IFS=: read -r key event expected <<<"$held"
+  count="$(events_while_held "$key" "$event")"
+  [ "$count" -eq "$expected" ] || fail "$key held for 1.5 s acted $count times by the image's $event events ($expected for once)"
+  echo "PASSED: $key held for 1.5 s acts once"
 done
 
 # Tab from the first value box reaches the list, at (0, 72), 97x519.

@@ -2,14 +2,16 @@
 
 #include <QShortcutEvent>
 
+#include "ui/key_repeat_watch.h"
 #include "ui/pixel_icons.h"
 
 namespace quorvane {
 
 PictureButton::PictureButton(QWidget* parent, const char* name, const QString& caption,
                              const QIcon& picture, const QKeySequence& shortcut,
-                             QKeySequence::StandardKey command)
-    : QToolButton(parent) {
+                             QKeySequence::StandardKey command,
+                             const KeyRepeatWatch& repeats)
+    : QToolButton(parent), repeats_(repeats) {
   setObjectName(name);
   setText(caption);
   setIcon(picture);
@@ -21,14 +23,11 @@ PictureButton::PictureButton(QWidget* parent, const char* name, const QString& c
   setAutoRepeat(false);
 }
 
-// A held key acts once: the shortcut that fired is told not to repeat. This
-// one place serves the grabbed keys and the button's own Alt+letter alike,
-// whose id only Qt knows.
+// One place serves the grabbed keys and the button's own Alt+letter alike.
 bool PictureButton::event(QEvent* event) {
   if (event->type() == QEvent::Shortcut) {
-    const auto* shortcut = static_cast<QShortcutEvent*>(event);
-    setShortcutAutoRepeat(shortcut->shortcutId(), false);
-    if (!shortcut->isAmbiguous()) {
+    if (repeats_.pressRepeats()) return true;
+    if (!static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
       click();
       return true;
     }
