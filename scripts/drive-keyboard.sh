@@ -52,7 +52,8 @@ dialog_shown() { visible_named '^Open$'; }
 dialog_gone() { ! dialog_shown; }
 wait_for visible_named '^Quorvane$' || fail "no window titled Quorvane appeared"
 window="$(xdotool search --all --onlyvisible --pid "$editor" --name '^Quorvane$' | head -n 1)"
-wait_for test "$(xdotool getactivewindow 2>/dev/null)" = "$window" || xdotool windowactivate --sync "$window"
+window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
+wait_for window_active || xdotool windowactivate --sync "$window"
 sleep 0.5
 desktop_class="$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../packaging/io.github.quorvane.quorvane.desktop")"
 xprop -id "$window" WM_CLASS | grep -q "\"$desktop_class\"\$" ||
