@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Builds the Qt for 64-bit Windows that the Windows builds use, from Debian
 # 13's own qt6-base source package with Debian's patches, with Debian 13's
-# MinGW-w64 (GCC 14), inside the Debian 13 system of scripts/debian13-lib.sh;
-# then packs it as build-windows/qt<version>-mingw-w64.tar.xz, which
+# MinGW-w64 (GCC 14), inside the Debian 13 system of
+# scripts/debian-system-lib.sh; then packs it as build-windows/qt<version>-mingw-w64.tar.xz, which
 # QUORVANE_QT_ARCHIVE can name. About an hour on two cores; the work folder,
 # build-debian13/qt-build, lets an interrupted build go on where it stopped.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 if [ "${1:-}" != --inside ]; then
-  source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
+  source "$QUORVANE_ROOT/scripts/debian-system-lib.sh"
+  quorvane_debian_system build-debian13 trixie
   quorvane_install_missing debootstrap
-  quorvane_debian13_enter
-  quorvane_in_debian13_as_root "scripts/build-qt-windows.sh --inside"
+  quorvane_system_enter
+  quorvane_in_system_as_root "scripts/build-qt-windows.sh --inside"
   exit
 fi
 

@@ -5,10 +5,11 @@
 # with debootstrap and kept in build-debian13/system.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
-source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
-quorvane_debian13_enter
-quorvane_in_debian13_as_root 'scripts/install-deps.sh native && scripts/install-deps.sh package'
-quorvane_in_debian13 '
+source "$QUORVANE_ROOT/scripts/debian-system-lib.sh"
+quorvane_debian_system build-debian13 trixie
+quorvane_system_enter
+quorvane_in_system_as_root 'scripts/install-deps.sh native && scripts/install-deps.sh package'
+quorvane_in_system '
   set -euo pipefail
   source scripts/lib.sh
   quorvane_build dev build-debian13/native -DQUORVANE_BENCH=OFF

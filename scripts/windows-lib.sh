@@ -61,10 +61,11 @@ MESSAGE
 quorvane_windows_build() {
   quorvane_windows_qt
   (
-    source "$QUORVANE_ROOT/scripts/debian13-lib.sh"
-    quorvane_debian13_enter
-    quorvane_in_debian13_as_root "scripts/install-deps.sh cross"
-    quorvane_in_debian13 "scripts/build-windows.sh ${1:-}"
+    source "$QUORVANE_ROOT/scripts/debian-system-lib.sh"
+    quorvane_debian_system build-debian13 trixie
+    quorvane_system_enter
+    quorvane_in_system_as_root "scripts/install-deps.sh cross"
+    quorvane_in_system "scripts/build-windows.sh ${1:-}"
   )
 }
 
