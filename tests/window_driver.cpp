@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
+
+#include "ui/warning_box.h"
 
 namespace quorvane::testing {
 
@@ -17,17 +17,10 @@ MessageBoxCatcher::MessageBoxCatcher() {
 }
 
 void MessageBoxCatcher::closeActiveMessageBox() {
-  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  auto* box = qobject_cast<WarningBox*>(QApplication::activeModalWidget());
   if (box == nullptr || !box->isVisible()) return;
-  texts_ << box->text().remove(QChar(0x200B));  // the breaks a long name may be given
-  box->done(QMessageBox::Ok);
-}
-
-QLabel* LabelShowing(QWidget& widget, const QString& text) {
-  for (auto* label : widget.findChildren<QLabel*>()) {
-    if (label->isVisible() && label->text() == text) return label;
-  }
-  return nullptr;
+  texts_ << box->text();
+  box->accept();
 }
 
 namespace {

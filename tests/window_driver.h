@@ -7,7 +7,6 @@
 #include <functional>
 
 class QFileDialog;
-class QLabel;
 
 namespace quorvane::testing {
 
@@ -29,10 +28,6 @@ void AnswerFileDialog(QFileDialog& dialog, const QString& name);
 // Once the dialog shows, runs the check and cancels the dialog.
 void CancelFileDialog(
     QFileDialog& dialog, const std::function<void()>& whileShown = [] {});
-
-// The label inside the widget that shows the text and is visible, found by
-// what it shows; nullptr when there is none.
-QLabel* LabelShowing(QWidget& widget, const QString& text);
 
 template <typename Widget>
 Widget* Named(QWidget& window, const QString& name) {

@@ -1,73 +1,88 @@
 #include "ui/warning_box.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "ui/message_text.h"
+#include "ui/warning_accessibility.h"
 
 namespace quorvane {
 
 namespace {
 
-// Qt lets a line break between words and after a path's "/" (not before a
-// digit), but never inside a word nor after a "\". A run longer than this
-// could be wider than the box at a large font, so it may break after any of
-// its characters.
-constexpr qsizetype LongestUnbrokenRun = 24;
-constexpr QChar BreakOpportunity(0x200B);  // zero-width space
-
-constexpr Qt::TextInteractionFlags Selectable = Qt::TextSelectableByMouse;
-
-bool IsSeparator(QChar c) { return c == '/' || c == '\\'; }
-
-// Where Qt would not break after a separator, a break opportunity follows it.
-bool NeedsBreakAfter(const QString& text, qsizetype at) {
-  const bool nextIsDigit = at + 1 < text.size() && text[at + 1].isDigit();
-  return text[at] == '\\' || (text[at] == '/' && nextIsDigit);
-}
-
-QString Breakable(const QString& text) {
-  QString shown;
-  qsizetype runStart = 0;
-  const auto endRun = [&](qsizetype end) {
-    const QString run = text.mid(runStart, end - runStart);
-    for (const QChar c : run) {
-      shown += c;
-      if (run.size() > LongestUnbrokenRun) shown += BreakOpportunity;
-    }
-    runStart = end;
-  };
-  for (qsizetype at = 0; at < text.size(); ++at) {
-    if (!text[at].isSpace() && !IsSeparator(text[at])) continue;
-    endRun(at + 1);
-    if (NeedsBreakAfter(text, at) && !shown.endsWith(BreakOpportunity)) {
-      shown += BreakOpportunity;
-    }
-  }
-  endRun(text.size());
-  return shown;
-}
+// Qt's own limit for a message box's width.
+constexpr int WidestBox = 500;
 
 }  // namespace
 
+// Screen readers are told what the parts are before the first is made, as
+// Qt hands them each part as it is made.
 WarningBox::WarningBox(const QString& title, const QString& text, QWidget* parent)
-    : QMessageBox(QMessageBox::Warning, title, Breakable(text), QMessageBox::Ok, parent) {
-  setTextFormat(Qt::PlainText);
-  setTextInteractionFlags(Selectable);
+    : QDialog(parent) {
+  MakeWarningsHeard();
+  icon_ = new QLabel(this);
+  message_ = new MessageText(text, this);
+  setWindowTitle(title);
+  icon_->setAccessibleName(tr("Warning"));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  auto* layout = new QGridLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addWidget(icon_, 0, 0, Qt::AlignTop);
+  layout->addWidget(message_, 0, 1);
+  layout->addWidget(buttons, 1, 0, 1, 2);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setDefault(true);
+  ok->setFocus();
+  fitToStyleAndScreen();
 }
 
-// A new style brings the style's own idea of a message's interaction, which
-// may not include selecting it.
+const QString& WarningBox::text() const { return message_->text(); }
+
+// Told as Qt tells its own message box: the alert, then what it holds.
+void WarningBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  QAccessibleEvent alert(this, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
+}
+
 void WarningBox::changeEvent(QEvent* event) {
-  QMessageBox::changeEvent(event);
-  if (event->type() == QEvent::StyleChange) setTextInteractionFlags(Selectable);
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange) {
+    fitToStyleAndScreen();
+  }
 }
 
-// The copy holds the text as written, without the break opportunities.
+// Ctrl+C copies the whole message, wherever the focus is in the box.
 void WarningBox::keyPressEvent(QKeyEvent* event) {
-  QMessageBox::keyPressEvent(event);
-  if (!event->matches(QKeySequence::Copy)) return;
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  clipboard->setText(clipboard->text().remove(BreakOpportunity));
+  if (event->matches(QKeySequence::Copy)) {
+    QGuiApplication::clipboard()->setText(text());
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+// The style gives the icon and the margins; what is left of the widest box
+// is the message's.
+void WarningBox::fitToStyleAndScreen() {
+  const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+  icon_->setPixmap(style()
+                       ->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
+                       .pixmap(QSize(iconSize, iconSize), devicePixelRatio()));
+  auto* grid = static_cast<QGridLayout*>(layout());
+  const QMargins margins = grid->contentsMargins();
+  const int widest = std::min(screen()->availableGeometry().width() / 2, WidestBox);
+  message_->setWidthLimit(widest - margins.left() - margins.right() - iconSize -
+                          grid->horizontalSpacing());
 }
 
 }  // namespace quorvane

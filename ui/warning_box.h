@@ -1,23 +1,35 @@
 #pragma once
 
-#include <QMessageBox>
+#include <QDialog>
+
+class QLabel;
 
 namespace quorvane {
 
-// The window's warning: Qt's own message box, which screen readers announce
-// as an alert and whose text they read, with the text selectable by mouse.
-// The text may break anywhere a long run of characters needs it, such as a
-// folder name hundreds of characters long, so that every character shows in
-// a box no wider than half the screen (Qt's limit for a message box).
-class WarningBox : public QMessageBox {
+class MessageText;
+
+// The window's warning: an icon, the message and an OK button, in a box no
+// wider than Qt lets its own message box be (half the screen, and 500 pixels
+// at most), so that even a name hundreds of characters long shows whole.
+// Screen readers hear it as an alert, and its message exactly as written.
+class WarningBox : public QDialog {
   Q_OBJECT
 
  public:
   WarningBox(const QString& title, const QString& text, QWidget* parent);
 
+  const QString& text() const;
+
  protected:
+  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void fitToStyleAndScreen();
+
+  QLabel* icon_ = nullptr;
+  MessageText* message_ = nullptr;
 };
 
 }  // namespace quorvane

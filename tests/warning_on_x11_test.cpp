@@ -1,0 +1,147 @@
+// A warning as it reaches a person on an X11 desktop: what a screen reader
+// finds through AT-SPI, and what each way of copying leaves on the
+// clipboard, read back by other programs. Run by tests/with_screen_reader_bus.sh.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+
+#include "ui/failure_text.h"
+#include "ui/form1.h"
+#include "ui/message_text.h"
+#include "ui/warning_box.h"
+
+namespace quorvane {
+namespace {
+
+// A name of 38 characters with no space, as files are often named, and a
+// name in a folder of 200 characters.
+const std::vector<std::string> LongNames{"/roms/weapon_looks_and_sounds_second_try.sfc",
+                                         "/roms/" + std::string(200, 'n') + "/game.sfc"};
+
+// What Open tells of an image, so named, that ends before the table does.
+ImageWarning CutImageNamed(const std::string& name) {
+  return {ImageWarning::Kind::CutShort, name, 0x2CE600 + 8 * 10, 10};
+}
+
+// Runs another program and serves this one's events meanwhile, as the
+// program may be asking this one for its clipboard or its accessible tree.
+QString OutputOf(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  QEventLoop serving;
+  QObject::connect(&process, &QProcess::finished, &serving, &QEventLoop::quit);
+  QObject::connect(&process, &QProcess::errorOccurred, &serving, &QEventLoop::quit);
+  process.start(program, arguments);
+  serving.exec();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+std::string Clipboard(const char* selection = "clipboard") {
+  return OutputOf("xclip", {"-o", "-selection", selection, "-t", "UTF8_STRING"}).toStdString();
+}
+
+// Has the window warn of a cut image of that name, runs the check on the
+// warning once it shows, then closes it.
+void WithWarningNaming(Form1& window, const std::string& name,
+                       const std::function<void(WarningBox&)>& check) {
+  bool checked = false;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<WarningBox*>(QApplication::activeModalWidget());
+    if (checked || box == nullptr || !box->windowHandle() || !box->windowHandle()->isExposed()) {
+      return;
+    }
+    checked = true;
+    check(*box);
+    box->accept();
+  });
+  watch.start(10);
+  window.showImageWarning(CutImageNamed(name));
+  EXPECT_TRUE(checked);
+}
+
+TEST(WarningOnX11, AScreenReaderHearsAnAlertWithTheMessageAsWritten) {
+  Form1 window;
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  for (const std::string& name : LongNames) {
+    WithWarningNaming(window, name, [&](WarningBox&) {
+      const QString pid = QString::number(QCoreApplication::applicationPid());
+      const QJsonObject heard =
+          QJsonDocument::fromJson(OutputOf(QUORVANE_ALERT_READER, {pid}).toUtf8()).object();
+      EXPECT_EQ(heard["alert"].toString().toStdString(), "Quorvane");
+      std::vector<std::string> labels;
+      for (const QJsonValue label : heard["labels"].toArray()) {
+        labels.push_back(label.toString().toStdString());
+      }
+      EXPECT_EQ(labels, std::vector<std::string>{WarningText(CutImageNamed(name)).toStdString()});
+    });
+  }
+}
+
+// Right-clicks the text and picks the entry of its menu named so.
+void PickFromTheMenu(MessageText& text, const QString& entry) {
+  QTimer::singleShot(0, [entry] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions()) {
+      if (action->text().remove('&').startsWith(entry)) action->trigger();
+    }
+    menu->close();
+  });
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2), text.mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(text.viewport(), &request);
+}
+
+TEST(WarningOnX11, EveryCopyHoldsTheMessageAsWritten) {
+  const std::string name = LongNames[1];
+  const std::string written = WarningText(CutImageNamed(name)).toStdString();
+  Form1 window;
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  WithWarningNaming(window, name, [&](WarningBox& box) {
+    auto* text = box.findChild<MessageText*>();
+    const auto copiedBy = [&](const char* route, const std::function<void()>& copy) {
+      QGuiApplication::clipboard()->setText("nothing copied yet");
+      copy();
+      EXPECT_EQ(Clipboard(), written) << route;
+    };
+    copiedBy("Ctrl+C with nothing selected", [&] {
+      QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+    });
+    copiedBy("a selection by mouse, then Ctrl+C", [&] {
+      QTest::mousePress(text->viewport(), Qt::LeftButton, {}, QPoint(0, 1));
+      QTest::mouseMove(text->viewport(), QPoint(text->width() - 1, text->height() - 1));
+      QTest::mouseRelease(text->viewport(), Qt::LeftButton, {},
+                          QPoint(text->width() - 1, text->height() - 1));
+      EXPECT_EQ(Clipboard("primary"), written) << "the selection by mouse itself";
+      QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+    });
+    copiedBy("a selection by keyboard, then Ctrl+C", [&] {
+      box.findChild<QPushButton*>()->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QTest::keySequence(QApplication::focusWidget(), QKeySequence::SelectAll);
+      QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+    });
+    copiedBy("the menu's Select All, then its Copy", [&] {
+      PickFromTheMenu(*text, "Select All");
+      PickFromTheMenu(*text, "Copy");
+    });
+  });
+}
+
+}  // namespace
+}  // namespace quorvane
