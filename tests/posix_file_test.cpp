@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <stdexcept>
 
 #include "rom/os_file.h"
 #include "rom/rom_errc.h"
@@ -36,6 +37,13 @@ void MakeReadOnly(const std::string& path) {
   std::filesystem::permissions(path, std::filesystem::perms::owner_read |
                                          std::filesystem::perms::group_read |
                                          std::filesystem::perms::others_read);
+}
+
+// A check that throws in its child is told as such, and the child goes no
+// further: let out, the throw would run the rest of the suite a second time.
+TEST(PosixFile, AThrowInAChildIsToldAndEndsTheChild) {
+  EXPECT_EQ(FailureInChild([]() -> std::string { throw std::runtime_error("no such image"); }),
+            "the check threw: no such image");
 }
 
 TEST(PosixFile, AReadOnlyImageCanBeShownButNotSaved) {

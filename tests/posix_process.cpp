@@ -5,8 +5,34 @@
 #include <unistd.h>
 
 #include <array>
+#include <exception>
 
 namespace quorvane::testing {
+
+namespace {
+
+// How a child ends, always through _exit: neither a throw nor a return may
+// take it back into the test suite, which it would then run a second time.
+enum ChildStatus { Told = 0, CouldNotTell = 1, Threw = 2 };
+
+[[noreturn]] void RunInChild(const std::function<std::string()>& check, int toParent) {
+  std::string failure;
+  ChildStatus status = Told;
+  try {
+    failure = check();
+  } catch (const std::exception& thrown) {
+    failure = std::string("the check threw: ") + thrown.what();
+    status = Threw;
+  } catch (...) {
+    failure = "the check threw something that is not a std::exception";
+    status = Threw;
+  }
+  const bool told =
+      write(toParent, failure.data(), failure.size()) == static_cast<ssize_t>(failure.size());
+  _exit(told ? status : CouldNotTell);
+}
+
+}  // namespace
 
 std::string FailureInChild(const std::function<std::string()>& check) {
   std::array<int, 2> pipeEnds{};
@@ -14,12 +40,13 @@ std::string FailureInChild(const std::function<std::string()>& check) {
   const pid_t child = fork();
   if (child == 0) {
     close(pipeEnds[0]);
-    const std::string failure = check();
-    const bool told =
-        write(pipeEnds[1], failure.data(), failure.size()) == static_cast<ssize_t>(failure.size());
-    _exit(told ? 0 : 1);
+    RunInChild(check, pipeEnds[1]);
   }
   close(pipeEnds[1]);
+  if (child < 0) {
+    close(pipeEnds[0]);
+    return "no child could be started";
+  }
   std::string failure;
   std::array<char, 256> chunk{};
   for (ssize_t count; (count = read(pipeEnds[0], chunk.data(), chunk.size())) > 0;)
@@ -29,7 +56,8 @@ std::string FailureInChild(const std::function<std::string()>& check) {
   waitpid(child, &status, 0);
   if (WIFSIGNALED(status))
     return "the child was ended by signal " + std::to_string(WTERMSIG(status));
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "the child could not tell its outcome";
+  if (!WIFEXITED(status) || (WEXITSTATUS(status) != Told && WEXITSTATUS(status) != Threw))
+    return "the child could not tell its outcome";
   return failure;
 }
 
