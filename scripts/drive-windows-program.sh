@@ -35,12 +35,17 @@ copied_text() {
 }
 
 cd "$program"
+# The run gets a process group of its own, whose id is its own process id:
+# Wine and the program it starts are in it, and no one else's process is.
+set -m
 QUORVANE_WINE_DISPLAY="$DISPLAY" quorvane_run_under_wine wine quorvane.exe &
 wine_job=$!
-# A failed check must not leave the program running.
+set +m
+# A failed check must not leave the program running; the run then ends
+# what is left of Wine and removes its prefix.
 end_program() {
-  kill "$wine_job" 2>/dev/null || true
-  pkill -x quorvane.exe 2>/dev/null || true
+  kill -- -"$wine_job" 2>/dev/null || true
+  wait "$wine_job" 2>/dev/null || true
 }
 trap end_program EXIT
 

@@ -100,7 +100,14 @@ quorvane_run_under_wine() {
   # caller's session sets, so that names outside ASCII can be made.
   wine_env+=(HOME="$prefix" WINEPREFIX="$prefix" WINEDEBUG=-all LC_ALL=C.UTF-8)
   local status=0
+  # Ended from outside, as a driver ends its run when a check fails, the run
+  # still ends what is left of Wine and removes its prefix.
+  trap '"${as_user[@]}" "${wine_env[@]}" wineserver -k
+    "${as_user[@]}" "${wine_env[@]}" wineserver -w
+    rm -rf "$prefix"
+    exit 143' TERM
   "${as_user[@]}" "${wine_env[@]}" "$@" || status=$?
+  trap - TERM
   # The prefix goes only once Wine has finished writing it.
   "${as_user[@]}" "${wine_env[@]}" wineserver -w
   rm -rf "$prefix"
