@@ -115,7 +115,8 @@ for root, _, files in os.walk(source):
             if os.path.isfile(os.path.join(root, name)):
                 shutil.copy(os.path.join(root, name), destination)
 PY
-version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+# The record names the source as built: whatever version apt gave that day.
+version="$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)"
 echo "qt6-base $version from Debian 13's source package, built with $(x86_64-w64-mingw32-g++-posix --version | head -n 1)" \
   > "$prefix/BUILT-FROM.txt"
 mkdir -p "$QUORVANE_ROOT/build-windows"

@@ -40,7 +40,11 @@ quorvane_windows_runtime "$stage" qwindows
 cp "$QUORVANE_ROOT/LICENSE" "$stage/LICENSE.txt"
 cp /usr/share/common-licenses/LGPL-3 "$stage/Qt-LGPL-3.txt"
 cp /usr/share/common-licenses/GPL-3 "$stage/Qt-GPL-3.txt"
-cp "$QUORVANE_ROOT/packaging/windows-qt-notice.txt" "$stage/Qt-NOTICE.txt"
+# The offer of Qt's source names the version the Qt archive records it was
+# built from.
+qt_source_version="$(awk '{print $2; exit}' "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt")"
+sed -e "s/@QT_VERSION@/$QUORVANE_QT_VERSION/g" -e "s/@QT_SOURCE_VERSION@/$qt_source_version/g" \
+  "$QUORVANE_ROOT/packaging/windows-qt-notice.txt" > "$stage/Qt-NOTICE.txt"
 # Every text Qt's source carries, for Qt and each third-party part, and the
 # bill of materials that says which parts the DLLs hold.
 cp -r "$QUORVANE_WINDOWS_QT/licenses" "$stage/licenses/Qt"
@@ -49,6 +53,7 @@ cp /usr/share/common-licenses/LGPL-2.1 "$stage/licenses/LGPL-2.1-or-later.txt"
 cp "$QUORVANE_ROOT/packaging/licenses/Imlib2.txt" "$stage/licenses/"
 mkdir -p "$stage/source"
 cp -r "$QUORVANE_WINDOWS_QT/recipe" "$stage/source/qt-for-windows"
+cp "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt" "$stage/source/qt-for-windows/"
 # Debian's text points to its own copy of the GPL, which Windows does not have.
 {
   echo "The GNU GPL version 3 that this text refers to as /usr/share/common-licenses/GPL-3"

@@ -13,8 +13,8 @@
 # then closes the program with Alt+F4 and expects it to end normally.
 # Before that it checks the zip itself: Qt's version, the manifest inside the
 # exe, a licence text for everything in it, and the offer of the source: the
-# program's address, Qt's exact Debian source version and where it is kept,
-# and the scripts that built Qt.
+# program's address, the Debian source version of Qt that the Qt archive
+# records, where it is kept, and the scripts that built Qt.
 set -euo pipefail
 source "$(dirname "$0")/windows-lib.sh"
 
@@ -44,8 +44,12 @@ for licence in $(sed -n 's/^PackageLicense\(Concluded\|Declared\): //p' "$progra
   [ -n "$(find "$program/licenses" -name "$licence.txt" -size +0)" ] || zip_lacks "the text of $licence"
 done
 ls "$program/source/qt-for-windows/"*.sh >/dev/null 2>&1 || zip_lacks "the scripts that built Qt"
-for offer in "https://quorvane.github.io/" "6.8.2+dfsg-9+deb13u2" "snapshot archive"; do
-  grep -q "$offer" "$program/Qt-NOTICE.txt" || zip_lacks "\"$offer\" in the source offer"
+# The offer names the source version that the Qt archive records.
+recorded="$(awk '{print $2; exit}' "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt")"
+cmp -s "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt" "$program/source/qt-for-windows/BUILT-FROM.txt" ||
+  zip_lacks "the Qt archive's record of its source"
+for offer in "https://quorvane.github.io/" "qt6-base version $recorded," "snapshot archive"; do
+  grep -qF "$offer" "$program/Qt-NOTICE.txt" || zip_lacks "\"$offer\" in the source offer"
 done
 grep -q "Qt-GPL-3.txt" "$program/licenses/MinGW-GCC-runtime.txt" || zip_lacks "the GCC runtime's GPL in the zip"
 for part in freetype harfbuzz-ng pcre2 zlib libpng double-conversion md4c tinycbor; do
