@@ -15,7 +15,8 @@ namespace quorvane {
 // access when writing is refused.
 enum class OpenPurpose { ProbeCreating, Probe, Read, Write };
 
-enum class FileKind { Regular, Directory, CharacterDevice, BlockDevice, Fifo, Socket, Other };
+// A socket is not among them: opening one fails before its kind is asked.
+enum class FileKind { Regular, Directory, CharacterDevice, BlockDevice, Fifo, Other };
 
 // How far a transfer got: all of it, up to the end of the file (a read), or
 // up to the failure named in error.

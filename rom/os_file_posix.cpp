@@ -65,7 +65,6 @@ FileKind KindOf(mode_t mode) {
   if (S_ISCHR(mode)) return FileKind::CharacterDevice;
   if (S_ISBLK(mode)) return FileKind::BlockDevice;
   if (S_ISFIFO(mode)) return FileKind::Fifo;
-  if (S_ISSOCK(mode)) return FileKind::Socket;
   return FileKind::Other;
 }
 

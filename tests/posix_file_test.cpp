@@ -5,12 +5,15 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <map>
 #include <stdexcept>
 
 #include "rom/os_file.h"
@@ -86,20 +89,33 @@ TEST(PosixFile, AReadOnlyImageIsShownInTheEditorButItsSaveIsReported) {
   EXPECT_EQ(ReadFile(rom.path), rom.original);
 }
 
-TEST(PosixFile, DevicesAndPipesAreRefusedBeforeAnythingMoves) {
+// A socket is refused by the system itself: opening one fails (ENXIO).
+TEST(PosixFile, DevicesPipesAndSocketsAreRefusedBeforeAnythingMoves) {
   testing::ScratchFolder folder;
   const std::string fifo = folder.file("pipe.sfc");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  for (const std::string& name : {std::string("/dev/zero"), std::string("/dev/full"), fifo}) {
+  const std::string socketName = folder.file("socket.sfc");
+  const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  socketName.copy(address.sun_path, sizeof address.sun_path - 1);
+  ASSERT_EQ(bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  const std::map<std::string, std::error_code> refusals{
+      {"/dev/zero", RomErrc::NotARegularFile},
+      {"/dev/full", RomErrc::NotARegularFile},
+      {fifo, RomErrc::NotARegularFile},
+      {socketName, std::make_error_code(std::errc::no_such_device_or_address)}};
+  for (const auto& [name, refusal] : refusals) {
     for (const auto& operation : std::vector<std::function<void()>>{
              [&] { CheckFileOpens(name); }, [&] { ReadWeaponRecord(name, 0); },
              [&] { WriteWeaponRecord(name, 0, Sample); }}) {
       const auto failure = FailureOf(operation);
       ASSERT_TRUE(failure) << name;
-      EXPECT_EQ(failure->code(), RomErrc::NotARegularFile) << name;
+      EXPECT_EQ(failure->code(), refusal) << name;
     }
     EXPECT_EQ(HandlesOpenOn(name), 0) << name;
   }
+  close(listening);
 }
 
 // Another program's read lease (as a file server takes for an oplock) refuses

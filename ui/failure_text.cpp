@@ -57,8 +57,6 @@ QString KindText(FileKind kind) {
       return Failure::tr("Is a block device");
     case FileKind::Fifo:
       return Failure::tr("Is a FIFO (named pipe)");
-    case FileKind::Socket:
-      return Failure::tr("Is a socket");
     default:
       return Failure::tr("Is a special file");
   }
