@@ -1,9 +1,12 @@
 # Fails when a file of rom/ or editor/ includes a higher layer's header, by
-# any path ("ui/form1.h", "../ui/form1.h", a Qt header), or includes anything
-# by a path that climbs out of its folder.
-set(refused_rom "[\"<](editor/|ui/)|\\.\\.|<Q")
-set(refused_editor "[\"<]ui/|\\.\\.|<Q")
-set(found FALSE)
+# any path ("ui/form1.h", "../ui/form1.h"), includes a Qt header by any of
+# its spellings (<QString>, <QtCore/QString>, "qstring.h", <qwidget.h>), or
+# includes anything by a path that climbs out of its folder. Prints how many
+# includes it refused.
+set(qt_header "[\"<](Qt[A-Za-z]*/)?(Q|q[a-z0-9_]*\\.h[\">])")
+set(refused_rom "[\"<](editor/|ui/)|\\.\\.|${qt_header}")
+set(refused_editor "[\"<]ui/|\\.\\.|${qt_header}")
+set(refused 0)
 foreach(layer rom editor)
   file(GLOB sources ${SOURCE}/${layer}/*.h ${SOURCE}/${layer}/*.cpp)
   foreach(source ${sources})
@@ -11,11 +14,9 @@ foreach(layer rom editor)
     foreach(include ${includes})
       if(include MATCHES "${refused_${layer}}")
         message(SEND_ERROR "${source}: ${include}")
-        set(found TRUE)
+        math(EXPR refused "${refused} + 1")
       endif()
     endforeach()
   endforeach()
 endforeach()
-if(NOT found)
-  message(STATUS "rom/ and editor/ include no higher layer")
-endif()
+message(STATUS "${refused} includes of a higher layer in rom/ and editor/")
