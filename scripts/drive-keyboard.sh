@@ -19,42 +19,13 @@ expect_fists() {
   echo "PASSED: $2"
 }
 
-openbox --sm-disable &
-wm=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for wm_ready || fail "the window manager did not start"
-# Qt's own file dialog, as without a platform theme, and with its state kept
-# apart from the user's.
-(cd "$workdir" && exec env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP QT_QPA_PLATFORM=xcb \
-  XDG_CONFIG_HOME="$scratch/config" "$program") &
-editor=$!
-trap 'kill "$editor" "$wm" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'end_session; rm -rf "$scratch"' EXIT
+start_session "$workdir"
 
-visible_named() { xdotool search --all --onlyvisible --pid "$editor" --name "$1" >/dev/null 2>&1; }
 # A message box is a second window of the program's, also titled Quorvane.
 message_box() { xdotool search --all --onlyvisible --pid "$editor" --name '^Quorvane$' | grep -v "^$window\$" | head -n 1; }
 message_shown() { [ -n "$(message_box)" ]; }
 message_gone() { ! message_shown; }
-# Where a window's client area lies on the screen, as x, y, width and height;
-# xdotool's own answer is off by the frame under a reparenting window manager.
-geometry() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
-    /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}'
-}
-# Grabs a part of a window (the program's, unless grabbed_window names
-# another): grab FILE X Y WIDTH HEIGHT, in its client area.
-grab() {
-  local x y
-  read -r x y _ _ < <(geometry "${grabbed_window:-$window}")
-  "$screen_check" grab "$1" $((x + $2)) $((y + $3)) "$4" "$5"
-}
-dialog_shown() { visible_named '^Open$'; }
-dialog_gone() { ! dialog_shown; }
-wait_for visible_named '^Quorvane$' || fail "no window titled Quorvane appeared"
-window="$(xdotool search --all --onlyvisible --pid "$editor" --name '^Quorvane$' | head -n 1)"
-window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
-wait_for window_active || xdotool windowactivate --sync "$window"
-sleep 0.5
 desktop_class="$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../packaging/io.github.quorvane.quorvane.desktop")"
 xprop -id "$window" WM_CLASS | grep -q "\"$desktop_class\"\$" ||
   fail "the window's class, $(xprop -id "$window" WM_CLASS), is not the menu entry's StartupWMClass $desktop_class"

@@ -1,4 +1,4 @@
-# What the two scripts that drive the program on a virtual display share;
+# What the scripts that drive the program on a virtual display share;
 # sourced, not run.
 
 # Says what failed and ends the script; QUORVANE_SCREENSHOT=file.png keeps a
@@ -19,4 +19,43 @@ wait_for() {
     [ "$tries" -gt 0 ] || return 1
     sleep 0.1
   done
+}
+
+# Starts the openbox window manager, then the program (the variable
+# program) in the given working folder, with Qt's own file dialog, as
+# without a platform theme, and its state kept in the scratch folder apart
+# from the user's. Sets wm and editor to their process ids and window to the
+# program's window, once it is shown and active.
+start_session() {
+  openbox --sm-disable &
+  wm=$!
+  wait_for wm_ready || fail "the window manager did not start"
+  (cd "$1" && exec env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP QT_QPA_PLATFORM=xcb \
+    XDG_CONFIG_HOME="$scratch/config" "$program") &
+  editor=$!
+  wait_for visible_named '^Quorvane$' || fail "no window titled Quorvane appeared"
+  window="$(xdotool search --all --onlyvisible --pid "$editor" --name '^Quorvane$' | head -n 1)"
+  wait_for window_active || xdotool windowactivate --sync "$window"
+  sleep 0.5
+}
+end_session() { kill ${editor:-} ${wm:-} 2>/dev/null || true; }
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
+visible_named() { xdotool search --all --onlyvisible --pid "$editor" --name "$1" >/dev/null 2>&1; }
+dialog_shown() { visible_named '^Open$'; }
+dialog_gone() { ! dialog_shown; }
+
+# Where a window's client area lies on the screen, as x, y, width and height;
+# xdotool's own answer is off by the frame under a reparenting window manager.
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+    /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}'
+}
+# Grabs a part of a window (the program's, unless grabbed_window names
+# another) with the screen check (the variable screen_check): grab FILE X Y
+# WIDTH HEIGHT, in its client area.
+grab() {
+  local x y
+  read -r x y _ _ < <(geometry "${grabbed_window:-$window}")
+  "$screen_check" grab "$1" $((x + $2)) $((y + $3)) "$4" "$5"
 }
