@@ -29,9 +29,13 @@ message_gone() { ! message_shown; }
 desktop_class="$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../packaging/io.github.quorvane.quorvane.desktop")"
 xprop -id "$window" WM_CLASS | grep -q "\"$desktop_class\"\$" ||
   fail "the window's class, $(xprop -id "$window" WM_CLASS), is not the menu entry's StartupWMClass $desktop_class"
-offers_48px_icon() { xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (48 x 48)'; }
-wait_for offers_48px_icon || fail "the window offers no 48 px icon"
-echo "PASSED: the window's class is the menu entry's StartupWMClass, and it offers a 48 px icon"
+# xprop reads a property as long as the icon's whole only when told to.
+icon_sizes() {
+  xprop -len 1000000 -id "$window" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \1).*/\1/p' | paste -sd ' '
+}
+every_icon_size_offered() { [ "$(icon_sizes)" = "16 24 32 48 64 128 256" ]; }
+wait_for every_icon_size_offered || fail "the window offers its icon at $(icon_sizes) pixels, not 16 to 256"
+echo "PASSED: the window's class is the menu entry's StartupWMClass, and it offers its icon at 16 to 256 pixels"
 
 # A person's pace: about 100 ms between keys.
 keys() { xdotool key --delay 100 "$@"; }
