@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""Prints, as JSON, the alert that the program with the given process id shows,
-as a screen reader finds it through AT-SPI: the alert's name and the names of
-the labels showing in it."""
+"""Prints, as a JSON list, the alert that the program with the given process id
+shows, as a screen reader finds it through AT-SPI: the alert's name, then the
+names of the labels showing in it."""
 import json
 import sys
 
@@ -23,7 +23,7 @@ def main():
             continue
         labels = pyatspi.findAllDescendants(
             alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL and showing(a))
-        json.dump({"alert": alert.name, "labels": [label.name for label in labels]}, sys.stdout)
+        json.dump([alert.name] + [label.name for label in labels], sys.stdout)
         return 0
     print("no alert is showing in process %d" % pid, file=sys.stderr)
     return 1
