@@ -21,8 +21,11 @@ dialog_shown() {
 dialog_gone() { ! dialog_shown; }
 
 # Puts a mark on the clipboard, sends Ctrl+C, and prints what replaced the mark.
+# The xclip that holds the mark stays until something else is copied, so it
+# must not hold this function's output open: a caller reading it would wait
+# for as long as no copy came.
 copied_text() {
-  echo -n "quorvane-mark" | xclip -selection clipboard -t UTF8_STRING
+  echo -n "quorvane-mark" | xclip -selection clipboard -t UTF8_STRING >/dev/null 2>&1
   xdotool key ctrl+c
   local text tries=8
   while [ "$tries" -gt 0 ]; do
