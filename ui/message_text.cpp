@@ -1,7 +1,5 @@
 #include "ui/message_text.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTextDocument>
 #include <cmath>
@@ -39,10 +37,11 @@ QSize MessageText::sizeHint() const {
   return {width, static_cast<int>(std::ceil(measured->size().height()))};
 }
 
+// With nothing selected, Ctrl+C goes on to the box, which copies the whole
+// message.
 void MessageText::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Copy) && !textCursor().hasSelection()) {
-    QGuiApplication::clipboard()->setText(text_);
-    event->accept();
+    event->ignore();
     return;
   }
   QTextEdit::keyPressEvent(event);

@@ -10,8 +10,8 @@ namespace quorvane {
 // text breaks between words where it can and inside a word where it must,
 // without putting anything into the text. It can be selected by mouse and
 // keyboard; every copy holds the words as written, and Ctrl+C with nothing
-// selected copies them all. Screen readers are told it is a label whose name
-// is the message.
+// selected is left to the box, which copies them all. Screen readers are told
+// it is a label whose name is the message.
 class MessageText : public QTextEdit {
   Q_OBJECT
 
