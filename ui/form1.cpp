@@ -12,7 +12,7 @@
 #include "ui/focus_frame.h"
 #include "ui/form1_layout.h"
 #include "ui/grid_line.h"
-#include "ui/key_repeat_watch.h"
+#include "ui/held_key_guard.h"
 #include "ui/picture_button.h"
 #include "ui/pixel_icons.h"
 #include "ui/read_only_box.h"
@@ -82,6 +82,7 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
   placeControls();
   setFocusOrder();
   new FocusFrame(this);
+  new HeldKeyGuard(this);
   bindEvents();
 }
 
@@ -90,11 +91,10 @@ void Form1::buildButtonBar() {
   // Alt+O and Alt+S press the buttons, so the whole editor works from the
   // keyboard, while the captions stay "Open" and "Save"; so do the keys every
   // desktop program opens and saves with (Ctrl+O and Ctrl+S).
-  const auto* repeats = new KeyRepeatWatch(this);
-  cmdOpen = new PictureButton(Frame3, "cmdOpen", "Open", OpenFolderIcon(), Qt::ALT | Qt::Key_O,
-                              QKeySequence::Open, *repeats);
-  cmdSave = new PictureButton(Frame3, "cmdSave", "Save", DisketteIcon(), Qt::ALT | Qt::Key_S,
-                              QKeySequence::Save, *repeats);
+  cmdOpen = new PictureButton(Frame3, "cmdOpen", "Open", tr("Open a ROM image"), OpenFolderIcon(),
+                              Qt::ALT | Qt::Key_O, QKeySequence::Open);
+  cmdSave = new PictureButton(Frame3, "cmdSave", "Save", tr("Save the weapon shown"),
+                              DisketteIcon(), Qt::ALT | Qt::Key_S, QKeySequence::Save);
 }
 
 void Form1::buildWeaponList() {

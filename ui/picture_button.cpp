@@ -2,16 +2,14 @@
 
 #include <QShortcutEvent>
 
-#include "ui/key_repeat_watch.h"
 #include "ui/pixel_icons.h"
 
 namespace quorvane {
 
 PictureButton::PictureButton(QWidget* parent, const char* name, const QString& caption,
-                             const QIcon& picture, const QKeySequence& shortcut,
-                             QKeySequence::StandardKey command,
-                             const KeyRepeatWatch& repeats)
-    : QToolButton(parent), repeats_(repeats) {
+                             const QString& purpose, const QIcon& picture,
+                             const QKeySequence& shortcut, QKeySequence::StandardKey command)
+    : QToolButton(parent) {
   setObjectName(name);
   setText(caption);
   setIcon(picture);
@@ -19,14 +17,18 @@ PictureButton::PictureButton(QWidget* parent, const char* name, const QString& c
   setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   setFocusPolicy(Qt::StrongFocus);
   setShortcut(shortcut);
-  for (const QKeySequence& keys : QKeySequence::keyBindings(command)) grabShortcut(keys);
+  QStringList keyNames{shortcut.toString(QKeySequence::NativeText)};
+  for (const QKeySequence& keys : QKeySequence::keyBindings(command)) {
+    grabShortcut(keys);
+    keyNames.append(keys.toString(QKeySequence::NativeText));
+  }
+  setToolTip(tr("%1 (%2)").arg(purpose, keyNames.join(tr(" or "))));
   setAutoRepeat(false);
 }
 
 // One place serves the grabbed keys and the button's own Alt+letter alike.
 bool PictureButton::event(QEvent* event) {
   if (event->type() == QEvent::Shortcut) {
-    if (repeats_.pressRepeats()) return true;
     if (!static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
       click();
       return true;
