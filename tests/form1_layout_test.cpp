@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QToolButton>
 
@@ -54,7 +56,9 @@ class WindowLayout : public ::testing::Test {
 TEST_F(WindowLayout, EveryControlStandsWhereTheTableSays) {
   EXPECT_EQ(window.windowTitle(), "Quorvane");
   EXPECT_EQ(window.size(), QSize(514, 595));
-  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  // No larger than the layout with room for the scroll bars.
+  const int extent = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  EXPECT_EQ(window.maximumSize(), QSize(514 + extent, 595 + extent));
   for (const Placement& p : ExpectedPlacements()) {
     const QRect shown = Named<QWidget>(window, p.name)->geometry();
     EXPECT_EQ(shown, QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15))
@@ -120,6 +124,34 @@ TEST_F(WindowLayout, FocusMovesInTheListedOrderStartingAtSave) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
   EXPECT_EQ(visited, expected);
+}
+
+// Made smaller than its layout, as on a small screen at a large scale, the
+// window scrolls: the layout keeps its size, and a control reached by Tab
+// comes into view.
+TEST_F(WindowLayout, SmallerItScrollsToTheFocusedControl) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const auto shownWhole = [&](const QString& name) {
+    auto* control = Named<QWidget>(window, name);
+    const QRect inWindow(control->mapTo(&window, QPoint(0, 0)), control->size());
+    QRegion shown(window.rect());
+    const auto* view = Named<QWidget>(window, "scrollingView");
+    for (auto* bar : view->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly)) {
+      if (bar->isVisible()) shown -= bar->geometry();
+    }
+    return (QRegion(inWindow) - shown).isEmpty();
+  };
+  EXPECT_TRUE(shownWhole("chkBits(7)"));
+  window.resize(400, 300);
+  QApplication::processEvents();
+  EXPECT_FALSE(shownWhole("chkBits(7)"));
+  for (QWidget* focus = QApplication::focusWidget(); focus->objectName() != "chkBits(7)";
+       focus = QApplication::focusWidget()) {
+    QTest::keyClick(focus, Qt::Key_Tab);
+  }
+  EXPECT_TRUE(shownWhole("chkBits(7)"));
+  EXPECT_EQ(Named<QWidget>(window, "chkBits(7)")->size(), QSize(377, 41));
 }
 
 TEST_F(WindowLayout, EveryTextFitsItsBox) {

@@ -3,7 +3,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "ui/classic_palette.h"
@@ -16,6 +21,7 @@
 #include "ui/picture_button.h"
 #include "ui/pixel_icons.h"
 #include "ui/read_only_box.h"
+#include "ui/scrolling_view.h"
 #include "ui/value_box.h"
 #include "ui/warning_box.h"
 #include "ui/window_fonts.h"
@@ -72,9 +78,9 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
   setWindowTitle("Quorvane");
   setWindowIcon(ProgramIcon());
   setPalette(ClassicPalette());
-  setFixedSize(Pixels(layout::ClientArea).size());
   setFont(ControlFont(WidestFieldLabel(),
                       layout::Rows.description.width / TwipsPerPixel - LineEditTextInset));
+  buildClientArea();
   buildButtonBar();
   buildWeaponList();
   buildValueGrid();
@@ -86,8 +92,24 @@ Form1::Form1() : cdlSNES_(this), editor_(*this, cdlSNES_) {
   bindEvents();
 }
 
+void Form1::buildClientArea() {
+  clientArea_ = new QWidget;
+  clientArea_->setObjectName("clientArea");
+  clientArea_->setFixedSize(Pixels(layout::ClientArea).size());
+  clientArea_->setAutoFillBackground(true);
+  view_ = new ScrollingView(clientArea_, this);
+  view_->setObjectName("scrollingView");
+  view_->setAccessibleName(tr("Weapon editor"));
+  clientArea_->setAccessibleName(tr("Weapon editor"));
+  auto* fill = new QVBoxLayout(this);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(view_);
+  setMaximumSize(view_->largestUseful());
+  resize(clientArea_->size());
+}
+
 void Form1::buildButtonBar() {
-  Frame3 = Frame(this, "Frame3", "Open and Save");
+  Frame3 = Frame(clientArea_, "Frame3", "Open and Save");
   // Alt+O and Alt+S press the buttons, so the whole editor works from the
   // keyboard, while the captions stay "Open" and "Save"; so do the keys every
   // desktop program opens and saves with (Ctrl+O and Ctrl+S).
@@ -98,7 +120,7 @@ void Form1::buildButtonBar() {
 }
 
 void Form1::buildWeaponList() {
-  lstWeapons = new QListWidget(this);
+  lstWeapons = new QListWidget(clientArea_);
   lstWeapons->setObjectName("lstWeapons");
   lstWeapons->setAccessibleName("Weapons");
   lstWeapons->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -107,7 +129,7 @@ void Form1::buildWeaponList() {
 }
 
 void Form1::buildValueGrid() {
-  Frame1 = Frame(this, "Frame1", "Values");
+  Frame1 = Frame(clientArea_, "Frame1", "Values");
   buildGridHeadingsAndLines();
   for (ValueField row = 0; row < ValueFieldCount; ++row) buildValueRow(row);
 }
@@ -154,7 +176,7 @@ void Form1::buildValueRow(ValueField row) {
 }
 
 void Form1::buildFlagBoxes() {
-  Frame2 = Frame(this, "Frame2", "Flags");
+  Frame2 = Frame(clientArea_, "Frame2", "Flags");
   for (FlagBit bit = 0; bit < FlagBitCount; ++bit) {
     auto* box = new FlagCheckBox(Text(FlagBitLabels[static_cast<std::size_t>(bit)]), Frame2);
     box->setObjectName(QString("chkBits(%1)").arg(bit));
@@ -200,6 +222,41 @@ void Form1::bindEvents() {
     connect(box, &ValueBox::clicked, this,
             reporting([this, field] { editor_.txtValue_Click(field); }));
   }
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  fitToScreen();
+  connect(windowHandle(), &QWindow::screenChanged, this, &Form1::fitToScreen,
+          Qt::UniqueConnection);
+}
+
+// The window system tells the frame's size once it has framed the window,
+// which it then moves into place.
+void Form1::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  fitToScreen();
+}
+
+// Only a window that does not fit the screen's free area, frame and all, is
+// made smaller, and moved wholly into that area; any other is left where the
+// window system or the user put it.
+void Form1::fitToScreen() {
+  if (windowHandle() == nullptr) return;
+  const QRect available = screen()->availableGeometry();
+  const QMargins frame = windowHandle()->frameMargins();
+  // At a scale of a fraction, the frame's width in device pixels was rounded
+  // to whole logical ones, perhaps down.
+  const int rounding = devicePixelRatio() == std::floor(devicePixelRatio()) ? 0 : 1;
+  const QSize room = available.size().shrunkBy(frame) - QSize(rounding, rounding);
+  if (width() <= room.width() && height() <= room.height()) return;
+  resize(view_->sizeWithin(room));
+  // Until the window system has framed the window, it places it itself.
+  if (frame.isNull()) return;
+  const QSize framed = size().grownBy(frame);
+  // Where even that is too large, its top left corner stays on the screen.
+  move(std::max(available.left(), std::min(x(), available.right() + 1 - framed.width())),
+       std::max(available.top(), std::min(y(), available.bottom() + 1 - framed.height())));
 }
 
 void Form1::runReportingFailure(const std::function<void()>& handler) {

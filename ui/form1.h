@@ -16,11 +16,19 @@ namespace quorvane {
 
 class FlagCheckBox;
 class PictureButton;
+class ScrollingView;
 class ValueBox;
 
 // The editor's one window: the button bar, the weapon list, the value grid and
-// the flag boxes, at fixed positions. It shows the editor's failures in
-// message boxes and carries on.
+// the flag boxes, at fixed positions in a client area of fixed size. It shows
+// the editor's failures in message boxes and carries on.
+//
+// On a screen too small for the client area at the desktop's scale, the
+// window opens inside the screen's free area and the client area scrolls,
+// the focused control always in view. The window may be made smaller, down
+// to a few scroll bars' room, and no larger than the client area with room
+// for its scroll bars: the layout never moves or stretches, so more room
+// would only show empty space.
 class Form1 : public QWidget, public EditorView {
   Q_OBJECT
 
@@ -41,7 +49,12 @@ class Form1 : public QWidget, public EditorView {
 
   OpenFileChooser& cdlSNES() { return cdlSNES_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
  private:
+  void buildClientArea();
   void buildButtonBar();
   void buildWeaponList();
   void buildValueGrid();
@@ -55,7 +68,10 @@ class Form1 : public QWidget, public EditorView {
   void showWarning(const QString& message);
   void onListSelectionChanged();
   void showRow(WeaponIndex index);
+  void fitToScreen();
 
+  QWidget* clientArea_ = nullptr;
+  ScrollingView* view_ = nullptr;
   QGroupBox* Frame3 = nullptr;
   QGroupBox* Frame1 = nullptr;
   QGroupBox* Frame2 = nullptr;

@@ -4,7 +4,8 @@
 #include <string_view>
 
 // Where everything in the window stands, in twips (1/1440 inch; 15 to a
-// pixel at 96 dots per inch), each control within its parent. Every number of
+// pixel at 96 dots per inch), each control within its parent; the window's
+// client area, "clientArea", holds the frames and the list. Every number of
 // the layout is written here once; the window reads it, and nothing else does.
 namespace quorvane::layout {
 
@@ -62,12 +63,12 @@ constexpr Twips Line(int left) { return {left, Rows.top, TwipsPerPixel, LinesBot
 
 // The controls outside the grid's rows and the flag rows, in the layout's order.
 inline constexpr std::array<Placement, 13> Controls{{
-    {"Frame3", "Form1", {0, 0, 7695, 975}},
+    {"Frame3", "clientArea", {0, 0, 7695, 975}},
     {"cmdOpen", "Frame3", {120, 240, 735, 615}},
     {"cmdSave", "Frame3", {6840, 240, 735, 615}},
-    {"lstWeapons", "Form1", {0, 1080, 1455, 7785}},
-    {"Frame1", "Form1", {1560, 960, 6135, 3255}},
-    {"Frame2", "Form1", {1560, 4200, 6135, 4695}},
+    {"lstWeapons", "clientArea", {0, 1080, 1455, 7785}},
+    {"Frame1", "clientArea", {1560, 960, 6135, 3255}},
+    {"Frame2", "clientArea", {1560, 4200, 6135, 4695}},
     {"Label3", "Frame1", Heading({720, 615})},
     {"Label2", "Frame1", Heading(Rows.description)},
     {"Label1", "Frame1", Heading(Rows.hex)},
