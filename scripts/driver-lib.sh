@@ -38,12 +38,28 @@ start_session() {
   wait_for window_active || xdotool windowactivate --sync "$window"
   sleep 0.5
 }
-end_session() { kill ${editor:-} ${wm:-} 2>/dev/null || true; }
+# Ends the program, the window manager and whatever else the script started
+# and named with also_end, by their ids.
+also_started=()
+also_end() { also_started+=("$1"); }
+end_session() { kill ${editor:-} ${wm:-} "${also_started[@]}" 2>/dev/null || true; }
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
 visible_named() { xdotool search --all --onlyvisible --pid "$editor" --name "$1" >/dev/null 2>&1; }
 dialog_shown() { visible_named '^Open$'; }
 dialog_gone() { ! dialog_shown; }
+
+# Opens the image through the program's file dialog by keys.
+open_image() {
+  xdotool key --delay 100 alt+o
+  wait_for dialog_shown || fail "Open showed no file dialog"
+  sleep 0.5
+  xdotool type --delay 20 "$1"
+  # Long enough for the dialog's completion list to come up.
+  sleep 1
+  xdotool key Return
+  wait_for dialog_gone || fail "the dialog did not close"
+}
 
 # Where a window's client area lies on the screen, as x, y, width and height;
 # xdotool's own answer is off by the frame under a reparenting window manager.

@@ -15,7 +15,7 @@ fi
 QUORVANE_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
 # The screen-reader test needs an X display and the AT-SPI bus; the keyboard
 # check a window manager and xdotool.
-QUORVANE_TEST_PACKAGES=(libgtest-dev strace util-linux xvfb xauth dbus-daemon at-spi2-core python3-pyatspi openbox xdotool inotify-tools xclip
+QUORVANE_TEST_PACKAGES=(libgtest-dev strace util-linux xvfb xauth dbus-daemon at-spi2-core python3-pyatspi openbox xdotool inotify-tools xclip x11-xserver-utils
                         x11-utils)
 QUORVANE_BENCH_PACKAGES=(libbenchmark-dev valgrind)
 QUORVANE_PACKAGING_PACKAGES=(dpkg-dev fakeroot file lintian appstream desktop-file-utils)

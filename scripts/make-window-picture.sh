@@ -27,13 +27,7 @@ printf '\022\064\126\170\232\205\274\000' |
   dd of="$image" bs=1 seek=$((0x2CE600 + 8 * 29)) conv=notrunc status=none
 
 start_session "$scratch"
-xdotool key --delay 100 alt+o
-wait_for dialog_shown || fail "Open showed no file dialog"
-sleep 0.5
-xdotool type --delay 20 "$image"
-sleep 1
-xdotool key Return
-wait_for dialog_gone || fail "the dialog did not close"
+open_image "$image"
 # The list's first row, Fists, then 29 rows down; the list lies at (0, 72).
 read -r x y _ _ < <(geometry "$window")
 xdotool mousemove $((x + 40)) $((y + 72 + 8)) click 1

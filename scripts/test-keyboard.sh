@@ -14,3 +14,9 @@ screen_check="$(dirname "$program")/tests/quorvane_screen_check"
 export program screen_check
 # A program that stops answering must fail the run, not hang it.
 timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$QUORVANE_ROOT/scripts/drive-keyboard.sh"
+# A person who enlarges text: 150 % on a small laptop's screen and 200 % on
+# a larger one, each too small for the layout at that scale.
+for screen in 1.5:1280x800 2:1920x1200; do
+  scale="${screen%%:*}" timeout 300 xvfb-run -a -s "-screen 0 ${screen#*:}x24" \
+    bash "$QUORVANE_ROOT/scripts/drive-scaled.sh"
+done
