@@ -24,14 +24,14 @@ void WeaponEditor::cmdOpen_Click() {
     throw;
   }
   showFirstWeapon(probed.origin);
-  warnAboutImage(probed.length);
+  warnAboutImage(probed);
 }
 
 // Once per Open, and only with weapon 0 shown: a failed load has said its
 // own word, and one Open shows one message.
-void WeaponEditor::warnAboutImage(std::int64_t length) {
+void WeaponEditor::warnAboutImage(const ProbedFile& probed) {
   if (view_.selectedWeapon() != 0) return;
-  if (const auto warning = ImageWarningFor(chooser_.fileName(), length)) {
+  if (const auto warning = ImageWarningFor(chooser_.fileName(), probed)) {
     view_.showImageWarning(*warning);
   }
 }

@@ -29,7 +29,7 @@ class WeaponEditor {
   WeaponRecord recordFromView() const;
   void forgetSelection();
   void showFirstWeapon(Probed probed);
-  void warnAboutImage(std::int64_t length);
+  void warnAboutImage(const ProbedFile& probed);
 
   EditorView& view_;
   FileChooser& chooser_;

@@ -18,6 +18,13 @@ enum class OpenPurpose { ProbeCreating, Probe, Read, Write };
 // A socket is not among them: opening one fails before its kind is asked.
 enum class FileKind { Regular, Directory, CharacterDevice, BlockDevice, Fifo, Other };
 
+// Why open() gave no file: the system's reason, and whether it was making a
+// new one, no file of that name having existed.
+struct OpenRefusal {
+  std::error_code code;
+  bool creating = false;
+};
+
 // How far a transfer got: all of it, up to the end of the file (a read), or
 // up to the failure named in error.
 struct Transfer {
@@ -36,11 +43,12 @@ struct Transfer {
 // on POSIX a file-size limit would otherwise end it mid-save with SIGXFSZ.
 class OsFile {
  public:
-  static std::variant<OsFile, std::error_code> open(const std::string& utf8Name,
-                                                    OpenPurpose purpose);
+  static std::variant<OsFile, OpenRefusal> open(const std::string& utf8Name, OpenPurpose purpose);
 
   OsFile(OsFile&& other) noexcept
-      : handle_(std::exchange(other.handle_, ClosedHandle)), created_(other.created_) {}
+      : handle_(std::exchange(other.handle_, ClosedHandle)),
+        created_(other.created_),
+        writeRefused_(other.writeRefused_) {}
   OsFile& operator=(OsFile&&) = delete;
   OsFile(const OsFile&) = delete;
   OsFile& operator=(const OsFile&) = delete;
@@ -48,6 +56,8 @@ class OsFile {
 
   // Whether this open made the file: no file of that name existed before.
   bool created() const { return created_; }
+  // Why the file was opened for reading only, where writing was refused.
+  std::error_code writeRefused() const { return writeRefused_; }
 
   // The one file-type check, which also gives the file's length in bytes.
   std::error_code inspect(FileKind& kind, std::int64_t& length) const;
@@ -65,10 +75,12 @@ class OsFile {
  private:
   // -1 is no descriptor on POSIX and INVALID_HANDLE_VALUE on Windows.
   static constexpr std::intptr_t ClosedHandle = -1;
-  OsFile(std::intptr_t handle, bool created) : handle_(handle), created_(created) {}
+  OsFile(std::intptr_t handle, bool created, std::error_code writeRefused)
+      : handle_(handle), created_(created), writeRefused_(writeRefused) {}
 
   std::intptr_t handle_;
   bool created_;
+  std::error_code writeRefused_;
 };
 
 // Keeps a file-size limit from ending the program: the write fails with

@@ -70,27 +70,33 @@ FileKind KindOf(mode_t mode) {
 
 }  // namespace
 
-std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name,
-                                                   OpenPurpose purpose) {
+std::variant<OsFile, OpenRefusal> OsFile::open(const std::string& utf8Name, OpenPurpose purpose) {
   const auto openWith = [&](int flags) {
     return RetryingInterrupted([&] { return ::open(utf8Name.c_str(), flags, NewFileMode); });
   };
   int descriptor = openWith(O_RDWR | CommonFlags);
+  bool creating = false;
   bool created = false;
   // Created exclusively, and only when there was no file, so the probe knows
   // that it made the file; one that appeared meanwhile is opened as it is.
   if (descriptor < 0 && errno == ENOENT && purpose == OpenPurpose::ProbeCreating) {
+    creating = true;
     descriptor = openWith(O_RDWR | CommonFlags | O_CREAT | O_EXCL);
     created = descriptor >= 0;
-    if (descriptor < 0 && errno == EEXIST) descriptor = openWith(O_RDWR | CommonFlags);
+    if (descriptor < 0 && errno == EEXIST) {
+      creating = false;
+      descriptor = openWith(O_RDWR | CommonFlags);
+    }
   }
-  const int openErrno = errno;
+  const std::error_code refused(errno, std::generic_category());
   // A file the user may only read is still worth showing.
-  if (descriptor < 0 && purpose != OpenPurpose::Write && WriteAccessUnavailable(openErrno)) {
+  if (descriptor < 0 && !creating && purpose != OpenPurpose::Write &&
+      WriteAccessUnavailable(refused.value())) {
     descriptor = openWith(O_RDONLY | CommonFlags);
+    if (descriptor >= 0) return OsFile(descriptor, false, refused);
   }
-  if (descriptor < 0) return std::error_code(openErrno, std::generic_category());
-  return OsFile(descriptor, created);
+  if (descriptor < 0) return OpenRefusal{refused, creating};
+  return OsFile(descriptor, created, {});
 }
 
 OsFile::~OsFile() {

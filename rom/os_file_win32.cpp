@@ -57,11 +57,18 @@ bool WriteAccessRefused(DWORD error) {
          error == ERROR_WRITE_PROTECT || error == ERROR_LOCK_VIOLATION;
 }
 
-// Windows refuses to open a folder as a file with "Access denied"; the user
-// is better told what the name really is.
-bool IsFolder(const std::wstring& path) {
+// What stands under the name: a folder, nothing at all, or anything else.
+// Windows refuses to open a folder as a file with "Access denied", and a file
+// it could not make with the same words; the user is better told which.
+enum class Found { Folder, Nothing, Other };
+Found WhatIsAt(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Found::Nothing
+                                                                          : Found::Other;
+  }
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? Found::Folder : Found::Other;
 }
 
 OVERLAPPED At(std::int64_t position) {
@@ -73,10 +80,11 @@ OVERLAPPED At(std::int64_t position) {
 
 }  // namespace
 
-std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name,
-                                                   OpenPurpose purpose) {
+std::variant<OsFile, OpenRefusal> OsFile::open(const std::string& utf8Name, OpenPurpose purpose) {
   std::wstring wide;
-  if (!Widen(utf8Name, wide)) return std::make_error_code(std::errc::illegal_byte_sequence);
+  if (!Widen(utf8Name, wide)) {
+    return OpenRefusal{std::make_error_code(std::errc::illegal_byte_sequence)};
+  }
   const std::wstring path = ExtendedLengthPath(wide);
   const bool mayCreate = purpose == OpenPurpose::ProbeCreating;
   HANDLE opened =
@@ -85,16 +93,24 @@ std::variant<OsFile, std::error_code> OsFile::open(const std::string& utf8Name,
   // OPEN_ALWAYS reports a file that was already there as this "error".
   const bool created = mayCreate && opened != INVALID_HANDLE_VALUE &&
                        refused.value() != static_cast<int>(ERROR_ALREADY_EXISTS);
-  // A file the user may only read is still worth showing.
-  if (opened == INVALID_HANDLE_VALUE && purpose != OpenPurpose::Write &&
-      WriteAccessRefused(static_cast<DWORD>(refused.value()))) {
-    opened = OpenHandle(path, GENERIC_READ, OPEN_EXISTING);
-  }
   if (opened != INVALID_HANDLE_VALUE) {
-    return OsFile(reinterpret_cast<std::intptr_t>(opened), created);
+    return OsFile(reinterpret_cast<std::intptr_t>(opened), created, {});
   }
-  if (IsFolder(path)) return std::make_error_code(std::errc::is_a_directory);
-  return refused;
+  // A file the user may only read is still worth showing.
+  if (purpose != OpenPurpose::Write && WriteAccessRefused(static_cast<DWORD>(refused.value()))) {
+    opened = OpenHandle(path, GENERIC_READ, OPEN_EXISTING);
+    if (opened != INVALID_HANDLE_VALUE) {
+      return OsFile(reinterpret_cast<std::intptr_t>(opened), false, refused);
+    }
+  }
+  switch (WhatIsAt(path)) {
+    case Found::Folder:
+      return OpenRefusal{std::make_error_code(std::errc::is_a_directory)};
+    case Found::Nothing:
+      return OpenRefusal{refused, mayCreate};
+    default:
+      return OpenRefusal{refused};
+  }
 }
 
 OsFile::~OsFile() {

@@ -10,9 +10,10 @@
 
 namespace quorvane {
 
-// Which file operation failed. A save whose bytes were written but whose sync
-// failed is an operation of its own: it left the file holding something new.
-enum class FileOperation { Open, Read, Save, ConfirmSave };
+// Which file operation failed. Open's making of a file that did not exist is
+// an operation of its own, and so is a save whose bytes were written but
+// whose sync failed: it left the file holding something new.
+enum class FileOperation { Open, Create, Read, Save, ConfirmSave };
 
 // What a failed operation left in the file, so that no message claims more
 // than is true.

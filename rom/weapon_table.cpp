@@ -29,10 +29,12 @@ std::int32_t PositionOrFail(const RomFileFacts& failing) {
 }
 
 OsFile OpenOrFail(OpenPurpose purpose, const RomFileFacts& failing) {
-  std::variant<OsFile, std::error_code> opened = OsFile::open(failing.fileName, purpose);
-  if (const auto* error = std::get_if<std::error_code>(&opened)) {
-    if (*error == std::errc::is_a_directory) FailNotRegular(failing, FileKind::Directory);
-    Fail(failing, *error);
+  std::variant<OsFile, OpenRefusal> opened = OsFile::open(failing.fileName, purpose);
+  if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) {
+    if (refusal->code == std::errc::is_a_directory) FailNotRegular(failing, FileKind::Directory);
+    RomFileFacts facts = failing;
+    if (refusal->creating) facts.operation = FileOperation::Create;
+    Fail(std::move(facts), refusal->code);
   }
   return std::move(std::get<OsFile>(opened));
 }
@@ -82,13 +84,14 @@ ProbedFile CheckFileOpens(const std::string& fileName) {
   const RomFileFacts failing{.operation = FileOperation::Open, .fileName = fileName};
   const OsFile file = OpenOrFail(OpenPurpose::ProbeCreating, failing);
   const std::int64_t length = RequireRegularFile(file, failing);
-  return {file.created() ? Probed::CreatedFile : Probed::ExistingFile, length};
+  return {file.created() ? Probed::CreatedFile : Probed::ExistingFile, length,
+          file.writeRefused()};
 }
 
 ProbedFile CheckExistingFileOpens(const std::string& fileName) {
   const RomFileFacts failing{.operation = FileOperation::Open, .fileName = fileName};
-  return {Probed::ExistingFile,
-          RequireRegularFile(OpenOrFail(OpenPurpose::Probe, failing), failing)};
+  const OsFile file = OpenOrFail(OpenPurpose::Probe, failing);
+  return {Probed::ExistingFile, RequireRegularFile(file, failing), file.writeRefused()};
 }
 
 WeaponRecord ReadWeaponRecord(const std::string& fileName, WeaponIndex index) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "rom/weapon_labels.h"
 
@@ -52,12 +53,13 @@ bool HasCopierHeaderLength(std::int64_t length);
 // probe of a newly chosen name creates a missing one), refuses anything but a
 // regular file, does its one whole transfer and closes it again; a save is
 // synced to the disk before it counts. Failures throw RomFileError. A probe
-// tells whether it made the file, and the length its one file-type check
-// found.
+// tells whether it made the file, the length its one file-type check found,
+// and, for a file that may be read but not written, why writing was refused.
 enum class Probed { ExistingFile, CreatedFile };
 struct ProbedFile {
   Probed origin;
   std::int64_t length;
+  std::error_code writeRefused;
 };
 ProbedFile CheckFileOpens(const std::string& fileName);
 // The probe of a name chosen earlier, which may have gone meanwhile.

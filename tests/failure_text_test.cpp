@@ -61,10 +61,33 @@ TEST(FailureText, TellsWhatFailedTheFileAndTheReason) {
   EXPECT_EQ(Shown(Facts(FileOperation::Save, 91, RomErrc::NoSuchWeapon)),
             About("Could not save weapon 91 to") + "There is no weapon 91 in the table (0 to 90).");
 
+  const std::string name = QDir::toNativeSeparators(QString::fromStdString(Name)).toStdString();
+  EXPECT_EQ(
+      Shown(Facts(FileOperation::Create, NoWeapon, std::make_error_code(std::errc::permission_denied))),
+      "No file of this name exists, and Open could not create it:\n" + name + "\n\nReason: " +
+          System(std::errc::permission_denied) + ".");
   EXPECT_EQ(
       Shown(Facts(FileOperation::Save, 29, std::make_error_code(std::errc::permission_denied))),
       About("Could not save weapon 29 (Atma Weapon) to") + System(std::errc::permission_denied) +
           ".");
+}
+
+// An image that can only be read is told so alone, or after what its length
+// says.
+TEST(FailureText, TellsOfAnImageThatCanOnlyBeRead) {
+  const std::string name = QDir::toNativeSeparators(QString::fromStdString(Name)).toStdString();
+  ImageWarning readOnly{ImageWarning::Kind::ReadOnly, Name, 3 * 1048576, 91,
+                        std::make_error_code(std::errc::read_only_file_system)};
+  EXPECT_EQ(WarningText(readOnly).toStdString(),
+            "This file can be read, but not written:\n" + name + "\n\nReason: " +
+                System(std::errc::read_only_file_system) +
+                ". Its weapons are shown, but Save cannot write to it.");
+  ImageWarning cut{ImageWarning::Kind::CutShort, Name, 0x2CE600 + 16, 2,
+                   std::make_error_code(std::errc::permission_denied)};
+  EXPECT_TRUE(WarningText(cut).endsWith(
+      "cannot be loaded or saved.\n\nIt can be read, but not written (" +
+      QString::fromStdString(System(std::errc::permission_denied)) +
+      "), so Save cannot write to it."));
 }
 
 TEST(FailureText, SaysExactlyWhatAFailedSaveLeftInTheFile) {

@@ -77,6 +77,10 @@ TEST(PosixFile, AReadOnlyImageIsShownInTheEditorButItsSaveIsReported) {
               user.view.clickOpen();
               if (!user.view.reportedFailures().empty() || user.view.valueText(0) != shownFirst)
                 return "Open did not show weapon 0";
+              const auto& warnings = user.view.imageWarnings();
+              if (warnings.size() != 1 || warnings[0].kind != ImageWarning::Kind::ReadOnly ||
+                  warnings[0].writeRefused != std::errc::permission_denied)
+                return "Open did not tell once that the image cannot be written";
               user.view.typeValue(0, "1");
               user.view.clickSave();
               const auto& failures = user.view.reportedFailures();
@@ -87,6 +91,30 @@ TEST(PosixFile, AReadOnlyImageIsShownInTheEditorButItsSaveIsReported) {
             }),
             "");
   EXPECT_EQ(ReadFile(rom.path), rom.original);
+}
+
+// A name with no file behind it, in a folder the user may not write: what
+// failed is the making of the file, and no file is left.
+TEST(PosixFile, ANewNameInAFolderNotWritableIsToldAsNotCreated) {
+  testing::ScratchFolder folder;
+  const std::string locked = folder.file("locked");
+  std::filesystem::create_directory(locked);
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_exec |
+                                           std::filesystem::perms::others_read |
+                                           std::filesystem::perms::others_exec);
+  const std::string name = locked + "/new.sfc";
+  EXPECT_EQ(FailureInChild([&]() -> std::string {
+              if (!testing::DropRootPrivileges()) return "could not become an ordinary user";
+              const auto failure = FailureOf([&] { CheckFileOpens(name); });
+              if (!failure || failure->operation() != FileOperation::Create ||
+                  failure->code() != std::errc::permission_denied)
+                return "the probe was not refused as a file it could not create";
+              return HandlesOpenOn(name) == 0 ? "" : "a handle stayed open";
+            }),
+            "");
+  EXPECT_FALSE(std::filesystem::exists(name));
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
 }
 
 // A socket is refused by the system itself: opening one fails (ENXIO).

@@ -30,6 +30,8 @@ QString ActionText(const RomFileError& failure) {
   switch (failure.operation()) {
     case FileOperation::Open:
       return Failure::tr("Could not open this file:");
+    case FileOperation::Create:
+      return Failure::tr("No file of this name exists, and Open could not create it:");
     case FileOperation::Read:
       return Failure::tr("Could not read %1 from this file:").arg(weapon);
     case FileOperation::Save:
@@ -139,26 +141,49 @@ QString FailureText(const SaveRefused& refusal) {
   return {};
 }
 
-QString WarningText(const ImageWarning& warning) {
-  const QString name = QDir::toNativeSeparators(QString::fromStdString(warning.fileName));
+namespace {
+
+QString WarningAbout(const QString& what, const ImageWarning& warning, const QString& details) {
+  return what + '\n' + QDir::toNativeSeparators(QString::fromStdString(warning.fileName)) + "\n\n" +
+         details;
+}
+
+QString LengthWarningDetails(const ImageWarning& warning) {
   const QString length = GroupedDigits(warning.length);
   if (warning.kind == ImageWarning::Kind::CutShort) {
-    return Failure::tr("This file is too short to hold the whole weapon table:") + '\n' + name +
-           "\n\n" +
-           Failure::tr(
+    return Failure::tr(
                "It is %1 bytes long, and the table ends at %2 bytes. Every weapon from %3 "
                "on lies past the end of the file: it cannot be loaded or saved.")
-               .arg(length, GroupedDigits(WeaponTableEnd), WeaponDescription(warning.firstPastEnd));
+        .arg(length, GroupedDigits(WeaponTableEnd), WeaponDescription(warning.firstPastEnd));
   }
-  return Failure::tr("This file seems to start with a 512-byte copier header:") + '\n' + name +
-         "\n\n" +
-         Failure::tr(
+  return Failure::tr(
              "It is %1 bytes long, 512 bytes over a whole number of kibibytes, as an "
              "image with such a header is. Quorvane reads and writes the weapon table at "
              "0x%2 of the file as it stands, so in such an image the values shown are not "
              "the weapons', and Save would change other data. To edit this image, use a "
              "copy of it without its first 512 bytes.")
-             .arg(length, QString::number(WeaponTableOffset, 16).toUpper());
+      .arg(length, QString::number(WeaponTableOffset, 16).toUpper());
+}
+
+}  // namespace
+
+QString WarningText(const ImageWarning& warning) {
+  const QString refusal = QString::fromStdString(OsReason(warning.writeRefused));
+  if (warning.kind == ImageWarning::Kind::ReadOnly) {
+    return WarningAbout(
+        Failure::tr("This file can be read, but not written:"), warning,
+        Failure::tr("Reason: %1. Its weapons are shown, but Save cannot write to it.").arg(refusal));
+  }
+  QString details = LengthWarningDetails(warning);
+  if (warning.writeRefused) {
+    details += "\n\n" +
+               Failure::tr("It can be read, but not written (%1), so Save cannot write to it.")
+                   .arg(refusal);
+  }
+  const QString what = warning.kind == ImageWarning::Kind::CutShort
+                           ? Failure::tr("This file is too short to hold the whole weapon table:")
+                           : Failure::tr("This file seems to start with a 512-byte copier header:");
+  return WarningAbout(what, warning, details);
 }
 
 QString FailureText(const std::exception& unexpected) {

@@ -14,7 +14,8 @@ namespace quorvane {
 // system's reason.
 QString FailureText(const RomFileError& failure);
 QString FailureText(const SaveRefused& refusal);
-// What Open tells of an image whose length says it is headered or cut.
+// What Open tells of an image whose length says it is headered or cut, or
+// that can be read but not written.
 QString WarningText(const ImageWarning& warning);
 // Anything else that escaped a command: never expected, never hidden.
 QString FailureText(const std::exception& unexpected);
