@@ -20,23 +20,6 @@ dialog_shown() {
 }
 dialog_gone() { ! dialog_shown; }
 
-# Puts a mark on the clipboard, sends Ctrl+C, and prints what replaced the mark.
-# The xclip that holds the mark stays until something else is copied, so it
-# must not hold this function's output open: a caller reading it would wait
-# for as long as no copy came.
-copied_text() {
-  echo -n "quorvane-mark" | xclip -selection clipboard -t UTF8_STRING >/dev/null 2>&1
-  xdotool key ctrl+c
-  local text tries=8
-  while [ "$tries" -gt 0 ]; do
-    text="$(timeout 2 xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true)"
-    [ -n "$text" ] && [ "$text" != "quorvane-mark" ] && { echo "$text"; return 0; }
-    tries=$((tries - 1))
-    sleep 0.25
-  done
-  return 1
-}
-
 cd "$program"
 # The run gets a process group of its own, whose id is its own process id:
 # Wine and the program it starts are in it, and no one else's process is.

@@ -22,15 +22,17 @@ wait_for() {
 }
 
 # Starts the openbox window manager, then the program (the variable
-# program) in the given working folder, with Qt's own file dialog, as
+# program, run through the command in the array run_as, if any) in the given
+# working folder, with Qt's own file dialog, as
 # without a platform theme, and its state kept in the scratch folder apart
 # from the user's. Sets wm and editor to their process ids and window to the
 # program's window, once it is shown and active.
+run_as=()
 start_session() {
   openbox --sm-disable &
   wm=$!
   wait_for wm_ready || fail "the window manager did not start"
-  (cd "$1" && exec env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP QT_QPA_PLATFORM=xcb \
+  (cd "$1" && exec "${run_as[@]}" env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP QT_QPA_PLATFORM=xcb \
     XDG_CONFIG_HOME="$scratch/config" "$program") &
   editor=$!
   wait_for visible_named '^Quorvane$' || fail "no window titled Quorvane appeared"
@@ -48,6 +50,23 @@ window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
 visible_named() { xdotool search --all --onlyvisible --pid "$editor" --name "$1" >/dev/null 2>&1; }
 dialog_shown() { visible_named '^Open$'; }
 dialog_gone() { ! dialog_shown; }
+
+# Puts a mark on the clipboard, sends Ctrl+C, and prints what replaced the mark.
+# The xclip that holds the mark stays until something else is copied, so it
+# must not hold this function's output open: a caller reading it would wait
+# for as long as no copy came.
+copied_text() {
+  echo -n "quorvane-mark" | xclip -selection clipboard -t UTF8_STRING >/dev/null 2>&1
+  xdotool key ctrl+c
+  local text tries=8
+  while [ "$tries" -gt 0 ]; do
+    text="$(timeout 2 xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true)"
+    [ -n "$text" ] && [ "$text" != "quorvane-mark" ] && { echo "$text"; return 0; }
+    tries=$((tries - 1))
+    sleep 0.25
+  done
+  return 1
+}
 
 # Opens the image through the program's file dialog by keys.
 open_image() {

@@ -20,3 +20,5 @@ for screen in 1.5:1280x800 2:1920x1200; do
   scale="${screen%%:*}" timeout 300 xvfb-run -a -s "-screen 0 ${screen#*:}x24" \
     bash "$QUORVANE_ROOT/scripts/drive-scaled.sh"
 done
+# An image the user may read but not write.
+timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$QUORVANE_ROOT/scripts/drive-read-only.sh"
