@@ -5,12 +5,15 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCompleter>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -200,6 +203,28 @@ TEST_F(Window, ALongNameShowsWholeInAMessage) {
   ASSERT_EQ(linesShownAndNeeded.size(), 3u);
   for (const auto& [shown, needed] : linesShownAndNeeded) EXPECT_GE(shown, needed);
   EXPECT_LE(widest, window.screen()->availableGeometry().width() / 2);
+}
+
+// A style that centres a message box's buttons, as some desktops' do.
+class CentringStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_MessageBox_CenterButtons) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
+
+// The warning looks as Qt's own message box would: the same title bar
+// buttons, and its button centred where the style says so.
+TEST(WarningBoxLook, IsAsQtsOwnMessageBoxWouldBe) {
+  CentringStyle centring;
+  WarningBox box("Quorvane", "No ROM image is open.", nullptr);
+  EXPECT_EQ(box.windowFlags(), QMessageBox().windowFlags());
+  const auto* buttons = box.findChild<QDialogButtonBox*>();
+  EXPECT_FALSE(buttons->centerButtons());
+  box.setStyle(&centring);
+  EXPECT_TRUE(buttons->centerButtons());
 }
 
 TEST_F(Window, AFailedLoadUnselectsSoSaveCannotWriteTheOldValues) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <exception>
 
 namespace quorvane::testing {
@@ -49,11 +50,19 @@ std::string FailureInChild(const std::function<std::string()>& check) {
   }
   std::string failure;
   std::array<char, 256> chunk{};
-  for (ssize_t count; (count = read(pipeEnds[0], chunk.data(), chunk.size())) > 0;)
+  for (;;) {
+    const ssize_t count = read(pipeEnds[0], chunk.data(), chunk.size());
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) break;
     failure.append(chunk.data(), static_cast<std::size_t>(count));
+  }
   close(pipeEnds[0]);
   int status = 0;
-  waitpid(child, &status, 0);
+  pid_t ended = 0;
+  do {
+    ended = waitpid(child, &status, 0);
+  } while (ended < 0 && errno == EINTR);
+  if (ended != child) return "the child's end could not be waited for";
   if (WIFSIGNALED(status))
     return "the child was ended by signal " + std::to_string(WTERMSIG(status));
   if (!WIFEXITED(status) || (WEXITSTATUS(status) != Told && WEXITSTATUS(status) != Threw))

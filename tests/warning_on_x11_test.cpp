@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <functional>
 
@@ -78,10 +79,14 @@ void PickFromTheMenu(MessageText& text, const QString& entry) {
 
 void ExpectEveryCopyHolds(WarningBox& box, const std::string& written) {
   auto* text = box.findChild<MessageText*>();
+  // Plain text alone: no form of the box's own comes along into a mail.
   const auto copiedBy = [&](const char* route, const std::function<void()>& copy) {
     QGuiApplication::clipboard()->setText("nothing copied yet");
     copy();
     EXPECT_EQ(Clipboard(), written) << route;
+    const QString offered = OutputOf("xclip", {"-o", "-selection", "clipboard", "-t", "TARGETS"});
+    for (const char* rich : {"text/html", "markdown", "opendocument"})
+      EXPECT_FALSE(offered.contains(rich, Qt::CaseInsensitive)) << route << " offers " << rich;
   };
   const auto pressCopy = [] { QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy); };
   copiedBy("Ctrl+C with nothing selected", pressCopy);
@@ -91,6 +96,13 @@ void ExpectEveryCopyHolds(WarningBox& box, const std::string& written) {
     QTest::mouseMove(text->viewport(), end);
     QTest::mouseRelease(text->viewport(), Qt::LeftButton, {}, end);
     EXPECT_EQ(Clipboard("primary"), written) << "the selection by mouse itself";
+    pressCopy();
+  });
+  copiedBy("Ctrl+C in the text with nothing selected", [&] {
+    text->setFocus();
+    QTextCursor caret = text->textCursor();
+    caret.clearSelection();
+    text->setTextCursor(caret);
     pressCopy();
   });
   copiedBy("a selection by keyboard, then Ctrl+C", [&] {

@@ -1,6 +1,8 @@
 #include "ui/message_text.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QTextDocumentFragment>
 #include <QTextDocument>
 #include <cmath>
 #include <memory>
@@ -18,15 +20,28 @@ MessageText::MessageText(const QString& text, QWidget* parent) : QTextEdit(paren
   document()->setDocumentMargin(0);
   setPlainText(text);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  fit();
 }
 
 void MessageText::setWidthLimit(int pixels) {
   widthLimit_ = pixels;
-  updateGeometry();
+  fit();
 }
 
-// Laid out on a copy of the document, so that the one shown keeps its width.
-QSize MessageText::sizeHint() const {
+void MessageText::changeEvent(QEvent* event) {
+  QTextEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) fit();
+}
+
+QMimeData* MessageText::createMimeDataFromSelection() const {
+  auto* copied = new QMimeData;
+  copied->setText(textCursor().selection().toPlainText());
+  return copied;
+}
+
+// Laid out on a copy of the document, so that the one shown keeps its width;
+// once for each width limit and font, not for each question of its size.
+void MessageText::fit() {
   const std::unique_ptr<QTextDocument> measured(document()->clone());
   measured->setDefaultFont(font());
   measured->setDefaultTextOption(document()->defaultTextOption());
@@ -34,7 +49,8 @@ QSize MessageText::sizeHint() const {
   const int natural = static_cast<int>(std::ceil(measured->idealWidth()));
   const int width = std::min(natural, widthLimit_);
   measured->setTextWidth(width);
-  return {width, static_cast<int>(std::ceil(measured->size().height()))};
+  fitted_ = QSize(width, static_cast<int>(std::ceil(measured->size().height())));
+  updateGeometry();
 }
 
 // With nothing selected, Ctrl+C goes on to the box, which copies the whole

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QLabel;
 
 namespace quorvane {
@@ -22,7 +23,7 @@ class WarningBox : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -30,6 +31,7 @@ class WarningBox : public QDialog {
 
   QLabel* icon_ = nullptr;
   MessageText* message_ = nullptr;
+  QDialogButtonBox* buttons_ = nullptr;
 };
 
 }  // namespace quorvane
