@@ -48,7 +48,7 @@ ls "$program/source/qt-for-windows/"*.sh >/dev/null 2>&1 || zip_lacks "the scrip
 recorded="$(awk '{print $2; exit}' "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt")"
 cmp -s "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt" "$program/source/qt-for-windows/BUILT-FROM.txt" ||
   zip_lacks "the Qt archive's record of its source"
-for offer in "the MIT licence (LICENSE.txt)" "qt6-base version $recorded," "snapshot archive"; do
+for offer in "https://quorvane.github.io/" "qt6-base version $recorded," "snapshot archive"; do
   grep -qF "$offer" "$program/Qt-NOTICE.txt" || zip_lacks "\"$offer\" in the source offer"
 done
 grep -q "Qt-GPL-3.txt" "$program/licenses/MinGW-GCC-runtime.txt" || zip_lacks "the GCC runtime's GPL in the zip"
