@@ -8,7 +8,8 @@
 # 4. inside Debian 13 (Qt 6.8, GCC 14), the whole suite with warnings as
 #    errors and the Debian package with lintian (scripts/test-debian13.sh);
 # 5. the core and window suites cross-built for Windows inside Debian 13 with
-#    Qt 6.8.2, under Wine;
+#    Qt 6.8.2, under Wine (that Qt built first by scripts/build-qt-windows.sh
+#    when no copy is found);
 # 6. the Windows zip, unpacked and started under Wine on a virtual display;
 # 7. the Debian package, checked with lintian, appstreamcli and
 #    desktop-file-validate;
@@ -17,8 +18,16 @@
 # ./test.sh --quick runs stage 1 alone.
 # Exits non-zero when any test fails, any finding is made or any check complains.
 set -euo pipefail
-source "$(dirname "$0")/scripts/lib.sh"
+source "$(dirname "$0")/scripts/windows-lib.sh"
 scripts="$QUORVANE_ROOT/scripts"
+build_qt=false
+if [ "${1:-}" != --quick ] && [ ! -f "$QUORVANE_QT_ARCHIVE" ]; then
+  build_qt=true
+  echo "No Qt $QUORVANE_QT_VERSION for Windows was found at $QUORVANE_QT_ARCHIVE,"
+  echo "so this run builds one before stage 5: about an hour more on two cores. It is kept"
+  echo "at $QUORVANE_BUILT_QT_ARCHIVE for the runs after this one,"
+  echo "and a build cut short goes on where it stopped."
+fi
 "$scripts/install-deps.sh" native
 quorvane_build dev build
 ctest --test-dir "$QUORVANE_ROOT/build" --output-on-failure
@@ -28,6 +37,10 @@ ctest --test-dir "$QUORVANE_ROOT/build-sanitize" --output-on-failure
 "$scripts/test-keyboard.sh"
 "$scripts/test-debian13.sh"
 "$scripts/install-deps.sh" windows
+if $build_qt; then
+  "$scripts/build-qt-windows.sh"
+  export QUORVANE_QT_ARCHIVE="$QUORVANE_BUILT_QT_ARCHIVE"
+fi
 "$scripts/test-windows.sh"
 "$scripts/test-windows-zip.sh"
 "$scripts/install-deps.sh" package

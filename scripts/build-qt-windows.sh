@@ -2,41 +2,57 @@
 # Builds the Qt for 64-bit Windows that the Windows builds use, from Debian
 # 13's own qt6-base source package with Debian's patches, with Debian 13's
 # MinGW-w64 (GCC 14), inside the Debian 13 system of
-# scripts/debian-system-lib.sh; then packs it as build-windows/qt<version>-mingw-w64.tar.xz, which
-# QUORVANE_QT_ARCHIVE can name. About an hour on two cores; the work folder,
+# scripts/debian-system-lib.sh; then packs it as
+# build-windows/qt<version>-mingw-w64.tar.xz, where scripts/windows-lib.sh
+# finds it. About an hour on two cores. The work folder,
 # build-debian13/qt-build, lets an interrupted build go on where it stopped.
+# Root fetches the source inside the system (--fetch); the user who runs this
+# builds and packs it (--inside), so that all it leaves in the checkout is the
+# user's.
 set -euo pipefail
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/windows-lib.sh"
+work="$QUORVANE_ROOT/build-debian13/qt-build"
 
-if [ "${1:-}" != --inside ]; then
+if [ "${1:-}" != --inside ] && [ "${1:-}" != --fetch ]; then
   source "$QUORVANE_ROOT/scripts/debian-system-lib.sh"
   quorvane_debian_system build-debian13 trixie
   quorvane_install_missing debootstrap
+  mkdir -p "$work"
   quorvane_system_enter
-  quorvane_in_system_as_root "scripts/build-qt-windows.sh --inside"
+  quorvane_in_system_as_root "scripts/build-qt-windows.sh --fetch"
+  quorvane_in_system "scripts/build-qt-windows.sh --inside"
   exit
 fi
 
-work="$QUORVANE_ROOT/build-debian13/qt-build"
-mkdir -p "$work"
-cd "$work"
-"$QUORVANE_ROOT/scripts/install-deps.sh" qt
-
-# The source, through a deb-src entry made from this system's own apt source.
-if ! ls -d "$work"/qt6-base-*/ >/dev/null 2>&1; then
+# The source as Qt's build wants it, in the work folder, given to the owner
+# of the checkout; run as root inside the system.
+fetch_source() {
+  "$QUORVANE_ROOT/scripts/install-deps.sh" qt
+  # A fetch cut short leaves no marker and is made again from the start.
+  [ -f "$work/source-ready" ] && return 0
+  cd "$work"
+  rm -rf "$work"/qt6-base* "$work/winedev"
+  # The source, through a deb-src entry made from this system's own apt source.
   sed 's/^deb /deb-src /' /etc/apt/sources.list > /etc/apt/sources.list.d/qt-source.list
   apt-get update -q
   apt-get source -q qt6-base
   rm /etc/apt/sources.list.d/qt-source.list
   apt-get update -q
-fi
-source_dir="$(ls -d "$work"/qt6-base-*/ | head -n 1)"
-source_dir="${source_dir%/}"
+  add_wintab "$(quorvane_qt_source)"
+  chown -R "$(stat -c %u:%g "$QUORVANE_ROOT")" "$work"
+  touch "$work/source-ready"
+}
+
+quorvane_qt_source() {
+  local found
+  found="$(ls -d "$work"/qt6-base-*/ | head -n 1)"
+  echo "${found%/}"
+}
 
 # Debian's source leaves out src/3rdparty/wintab; the Windows platform plugin
 # needs its two headers, taken from Wine's LGPL headers with a small shim.
-wintab="$source_dir/src/3rdparty/wintab"
-if [ ! -f "$wintab/wintab.h" ]; then
+add_wintab() {
+  local wintab="$1/src/3rdparty/wintab"
   mkdir -p "$work/winedev" "$wintab"
   (cd "$work/winedev" && apt-get download libwine-dev && dpkg -x libwine-dev_*.deb x)
   cp "$(find "$work/winedev/x" -name wintab.h | head -n 1)" "$(find "$work/winedev/x" -name pktdef.h | head -n 1)" "$wintab/"
@@ -61,9 +77,8 @@ if [ ! -f "$wintab/wintab.h" ]; then
 #endif
 SHIM
   sed -i '1i #include "shim.h"' "$wintab/wintab.h"
-fi
-# Qt 6.8 records every bundled component for its bill of materials.
-[ -f "$wintab/qt_attribution.json" ] || cat > "$wintab/qt_attribution.json" <<'ATTRIBUTION'
+  # Qt 6.8 records every bundled component for its bill of materials.
+  cat > "$wintab/qt_attribution.json" <<'ATTRIBUTION'
 {
     "Id": "wintab",
     "Name": "Wintab API headers (from Wine)",
@@ -76,7 +91,13 @@ fi
     "Copyright": "Copyright the Wine project authors"
 }
 ATTRIBUTION
+}
 
+if [ "$1" = --fetch ]; then
+  fetch_source
+  exit
+fi
+source_dir="$(quorvane_qt_source)"
 prefix="$work/qt6-mingw-w64"
 mkdir -p "$work/qtbuild"
 cd "$work/qtbuild"
@@ -89,7 +110,7 @@ cd "$work/qtbuild"
   -no-feature-concurrent -no-feature-xml -no-feature-androiddeployqt \
   -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$QUORVANE_ROOT/cmake/mingw-w64-x86_64.cmake" \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-cmake --build . --parallel "${JOBS:-2}"
+cmake --build . --parallel "${JOBS:-$(nproc)}"
 cmake --install .
 
 # Stripped DLLs and plugins, the source's licence texts, and each bundled
@@ -119,7 +140,14 @@ PY
 version="$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)"
 echo "qt6-base $version from Debian 13's source package, built with $(x86_64-w64-mingw32-g++-posix --version | head -n 1)" \
   > "$prefix/BUILT-FROM.txt"
-mkdir -p "$QUORVANE_ROOT/build-windows"
-archive="$QUORVANE_ROOT/build-windows/qt${version%%+*}-mingw-w64.tar.xz"
-tar -C "$work" -cJf "$archive" qt6-mingw-w64
+if [ "${version%%+*}" != "$QUORVANE_QT_VERSION" ]; then
+  echo "Debian 13's qt6-base is $version now, not the $QUORVANE_QT_VERSION the Windows scripts name." >&2
+  exit 1
+fi
+mkdir -p "$QUORVANE_WINDOWS"
+archive="$QUORVANE_BUILT_QT_ARCHIVE"
+# Packed beside its final name and then renamed, so that a pack cut short
+# leaves no archive for the Windows scripts to take as whole.
+tar -C "$work" -cJf "$archive.partial" qt6-mingw-w64
+mv "$archive.partial" "$archive"
 echo "$archive"

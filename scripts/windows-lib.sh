@@ -7,17 +7,18 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 QUORVANE_WINDOWS="$QUORVANE_ROOT/build-windows"
 QUORVANE_TOOLCHAIN="$QUORVANE_ROOT/cmake/mingw-w64-x86_64.cmake"
 QUORVANE_QT_VERSION=6.8.2
+# Where scripts/build-qt-windows.sh leaves the Qt it builds.
+QUORVANE_BUILT_QT_ARCHIVE="$QUORVANE_WINDOWS/qt$QUORVANE_QT_VERSION-mingw-w64.tar.xz"
 # The shared toolchains lie beside the checkout; a fresh clone of a local
 # checkout finds them beside the checkout it was cloned from. Without them, a
 # Qt built here by scripts/build-qt-windows.sh is used.
 quorvane_default_qt_archive() {
   local archive="qt$QUORVANE_QT_VERSION-mingw-w64.tar.xz" origin candidate
   origin="$(git -C "$QUORVANE_ROOT" remote get-url origin 2>/dev/null || true)"
-  for candidate in "$QUORVANE_ROOT/../shared/toolchains/$archive" "$origin/../shared/toolchains/$archive" \
-    "$QUORVANE_ROOT/build-windows/$archive"; do
+  for candidate in "$QUORVANE_ROOT/../shared/toolchains/$archive" "$origin/../shared/toolchains/$archive"; do
     [ -f "$candidate" ] && { echo "$candidate"; return; }
   done
-  echo "$QUORVANE_ROOT/../shared/toolchains/$archive"
+  echo "$QUORVANE_BUILT_QT_ARCHIVE"
 }
 QUORVANE_QT_ARCHIVE="${QUORVANE_QT_ARCHIVE:-$(quorvane_default_qt_archive)}"
 QUORVANE_WINDOWS_QT="$QUORVANE_WINDOWS/qt6-mingw-w64"
@@ -33,10 +34,8 @@ quorvane_windows_qt() {
   if [ ! -f "$QUORVANE_QT_ARCHIVE" ]; then
     cat >&2 <<MESSAGE
 Qt $QUORVANE_QT_VERSION for MinGW was not found at $QUORVANE_QT_ARCHIVE.
-Set QUORVANE_QT_ARCHIVE to a copy, or build one (about an hour on two cores):
-  scripts/build-qt-windows.sh
-which makes build-windows/qt$QUORVANE_QT_VERSION-mingw-w64.tar.xz inside Debian 13, where
-the Windows scripts then find it.
+Set QUORVANE_QT_ARCHIVE to a copy, or build one (about an hour on two cores;
+./test.sh does so by itself): scripts/build-qt-windows.sh
 MESSAGE
     return 1
   fi
