@@ -15,17 +15,21 @@ rm -f "$folder"/*.deb
 (cd "$folder" && cpack -G DEB)
 package="$(ls "$folder"/quorvane_*.deb)"
 echo "Checking $package"
-lintian --fail-on error,warning "$package"
-# What lintian's AppStream check runs, on the package's own files, with the
-# one warning its override covers made a note: the metainfo names no
-# homepage, since the project has no web address of its own yet. Only
-# AppStream 1.0 knows that tag; Debian 12's 0.16 passes the metainfo as it is.
+# The metainfo names no homepage: the project has no web address of its own
+# yet. AppStream 1.0 (Debian 13) warns of that, and its lintian reports any
+# warning of appstreamcli as one tag; that tag is set aside for lintian, and
+# the package's own tree is validated here as lintian would, with that one
+# warning made a note, so that any other finding still fails. Debian 12's
+# lintian and AppStream 0.16 know neither.
+no_homepage_lintian=() no_homepage=()
+lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1 &&
+  no_homepage_lintian=(--suppress-tags appstream-metadata-validation-failed)
+dpkg --compare-versions "$(appstreamcli --version | sed -n 's/^AppStream version: //p')" ge 1.0 &&
+  no_homepage=(--override=url-homepage-missing=info)
+lintian --fail-on error,warning "${no_homepage_lintian[@]}" "$package"
 tree="$(mktemp -d)"
 trap 'rm -rf "$tree"' EXIT
 dpkg-deb -x "$package" "$tree"
-no_homepage=()
-dpkg --compare-versions "$(appstreamcli --version | sed -n 's/^AppStream version: //p')" ge 1.0 &&
-  no_homepage=(--override=url-homepage-missing=info)
 appstreamcli validate-tree --no-net "${no_homepage[@]}" "$tree"
 appstreamcli validate --no-net --pedantic "${no_homepage[@]}" "$tree/usr/share/metainfo/io.github.quorvane.quorvane.metainfo.xml"
-desktop-file-validate "$QUORVANE_ROOT/packaging/io.github.quorvane.quorvane.desktop"
+desktop-file-validate "$tree/usr/share/applications/io.github.quorvane.quorvane.desktop"
