@@ -6,8 +6,8 @@
 # 2. the core (rom/, editor/) alone, without Qt, with its tests, in build-windows/core;
 # 3. the whole program with its tests, in build-windows/full;
 # 4. build-windows/quorvane-<version>-windows-x86_64.zip: the program with
-#    exactly the Qt and MinGW runtime it needs, and the licence of everything
-#    in it.
+#    exactly the Qt and MinGW runtime it needs, the licence of everything in
+#    it, its documents, and the source it was built from.
 # Given a folder below the checkout, steps 3 and 4 build there instead, as the
 # check that a second build gives the same zip does.
 set -euo pipefail
@@ -51,8 +51,13 @@ cp -r "$QUORVANE_WINDOWS_QT/licenses" "$stage/licenses/Qt"
 cp "$QUORVANE_WINDOWS_QT"/sbom/*.spdx "$stage/licenses/Qt/"
 cp /usr/share/common-licenses/LGPL-2.1 "$stage/licenses/LGPL-2.1-or-later.txt"
 cp "$QUORVANE_ROOT/packaging/licenses/Imlib2.txt" "$stage/licenses/"
-mkdir -p "$stage/source"
+mkdir -p "$stage/source" "$stage/docs"
 cp -r "$QUORVANE_WINDOWS_QT/recipe" "$stage/source/qt-for-windows"
+# Quorvane's own source, with a record of the commit, and its documents.
+tar -xf "$out/quorvane-source.tar" -C "$stage/source"
+cp "$out/source-commit.txt" "$stage/source/quorvane/COMMIT.txt"
+cp "$QUORVANE_ROOT/README.md" "$stage/"
+cp "$QUORVANE_ROOT"/docs/* "$stage/docs/"
 cp "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt" "$stage/source/qt-for-windows/"
 # Debian's text points to its own copy of the GPL, which Windows does not have.
 {

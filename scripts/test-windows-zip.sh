@@ -12,9 +12,10 @@
 #    creates nothing beside the exe;
 # then closes the program with Alt+F4 and expects it to end normally.
 # Before that it checks the zip itself: Qt's version, the manifest inside the
-# exe, a licence text for everything in it, and the offer of the source: the
-# program's address, the Debian source version of Qt that the Qt archive
-# records, where it is kept, and the scripts that built Qt.
+# exe, a licence text for everything in it, the user's documents, and the
+# source: the program's own, of the commit it names, and the offer of Qt's,
+# with the Debian source version the Qt archive records, where it is kept, and
+# the scripts that built Qt.
 set -euo pipefail
 source "$(dirname "$0")/windows-lib.sh"
 
@@ -44,11 +45,19 @@ for licence in $(sed -n 's/^PackageLicense\(Concluded\|Declared\): //p' "$progra
   [ -n "$(find "$program/licenses" -name "$licence.txt" -size +0)" ] || zip_lacks "the text of $licence"
 done
 ls "$program/source/qt-for-windows/"*.sh >/dev/null 2>&1 || zip_lacks "the scripts that built Qt"
+# Quorvane's own source, as the commit it names holds it, and the documents.
+commit="$(git -C "$QUORVANE_ROOT" rev-parse HEAD)"
+grep -q "commit $commit\." "$program/source/quorvane/COMMIT.txt" || zip_lacks "the commit its source is of"
+cmp -s "$QUORVANE_ROOT/scripts/build-windows.sh" "$program/source/quorvane/scripts/build-windows.sh" ||
+  zip_lacks "the scripts that build it, in Quorvane's source"
+for document in README.md docs/using.md docs/troubleshooting.md docs/quorvane-window.png; do
+  cmp -s "$QUORVANE_ROOT/$document" "$program/$document" || zip_lacks "$document"
+done
 # The offer names the source version that the Qt archive records.
 recorded="$(awk '{print $2; exit}' "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt")"
 cmp -s "$QUORVANE_WINDOWS_QT/BUILT-FROM.txt" "$program/source/qt-for-windows/BUILT-FROM.txt" ||
   zip_lacks "the Qt archive's record of its source"
-for offer in "https://quorvane.github.io/" "qt6-base version $recorded," "snapshot archive"; do
+for offer in 'source\quorvane\' "qt6-base version $recorded," "snapshot archive"; do
   grep -qF "$offer" "$program/Qt-NOTICE.txt" || zip_lacks "\"$offer\" in the source offer"
 done
 grep -q "Qt-GPL-3.txt" "$program/licenses/MinGW-GCC-runtime.txt" || zip_lacks "the GCC runtime's GPL in the zip"

@@ -59,6 +59,7 @@ MESSAGE
 # system's mounts are gone again when this returns.
 quorvane_windows_build() {
   quorvane_windows_qt
+  quorvane_source_archive "$QUORVANE_ROOT/${1:-build-windows}"
   (
     source "$QUORVANE_ROOT/scripts/debian-system-lib.sh"
     quorvane_debian_system build-debian13 trixie
@@ -66,6 +67,22 @@ quorvane_windows_build() {
     quorvane_in_system_as_root "scripts/install-deps.sh cross"
     quorvane_in_system "scripts/build-windows.sh ${1:-}"
   )
+}
+
+# The source the zip carries, as a tar in the folder, since git is not in
+# Debian 13's system: the last commit's files with whatever changes to them
+# are not committed yet, so that it is the source the program was built from,
+# and source-commit.txt, which says so.
+quorvane_source_archive() {
+  local folder="$1" changes
+  mkdir -p "$folder"
+  changes="$(git -C "$QUORVANE_ROOT" stash create)"
+  git -C "$QUORVANE_ROOT" archive --format=tar --prefix=quorvane/ -o "$folder/quorvane-source.tar" \
+    "${changes:-HEAD}"
+  {
+    echo "Quorvane's source as of commit $(git -C "$QUORVANE_ROOT" rev-parse HEAD)."
+    [ -z "$changes" ] || echo "The program was built with changes not yet committed, which this copy holds."
+  } > "$folder/source-commit.txt"
 }
 
 # Copies what a Qt program needs beside it into the folder: the Qt and MinGW
